@@ -1,0 +1,26 @@
+// The point file as the writer sees it: a text stream whose line ends reach
+// the disk as carriage return and line feed on every platform. It remembers
+// whether every byte reached the file, so a failed export is never reported
+// as written.
+#pragma once
+
+#include <cstdio>
+
+class OutStream {
+ public:
+  OutStream() = default;
+  OutStream(const OutStream&) = delete;
+  OutStream& operator=(const OutStream&) = delete;
+  ~OutStream() { close(); }
+
+  // Creates or truncates `path`; good() tells whether that worked.
+  void open(const char* path);
+  void write(const char* text);
+  // Flushes and closes; returns false if any byte failed to reach the file.
+  bool close();
+  bool good() const { return file_ != nullptr && !failed_; }
+
+ private:
+  std::FILE* file_ = nullptr;
+  bool failed_ = false;
+};

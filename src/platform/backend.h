@@ -1,0 +1,29 @@
+// The narrow contract between our Win32 subset and whatever shows it: present
+// the framebuffer, deliver the user's input as messages, run the modal parts
+// (message boxes, file dialogs). The headless backend is the default.
+#pragma once
+
+#include <string>
+
+#include "platform/win32.h"
+
+namespace platform {
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  // The queue is empty and a message is wanted: post the user's next input.
+  // Returns false when the user will do nothing more.
+  virtual bool waitForInput() = 0;
+  // The window's framebuffer has changed.
+  virtual void present(HWND window) = 0;
+  virtual int messageBox(HWND owner, const char* text, const char* caption, UINT type) = 0;
+  // The path the user chose in an Open (save = false) or Save dialog; empty
+  // when cancelled.
+  virtual std::string chooseFile(const OPENFILENAMEA& request, bool save) = 0;
+};
+
+Backend& backend();
+void setBackend(Backend* backend);  // null restores the headless backend
+
+}  // namespace platform

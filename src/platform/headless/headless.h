@@ -1,0 +1,56 @@
+// The headless backend: no screen. A test or the command line scripts the
+// user (the next Open and Save answers, input to deliver when the program
+// waits for a message) and reads back what the program showed: the message
+// boxes, the framebuffer, the cursor, capture and clip.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/win32.h"
+
+namespace headless {
+
+struct MessageBoxRecord {
+  HWND owner;
+  std::string text;
+  std::string caption;
+  UINT type;
+};
+
+struct FileDialogRecord {
+  bool save;
+  HWND owner;
+  DWORD structSize;
+  std::vector<std::string> filter;  // description, pattern, ...
+  DWORD capacity;
+  DWORD flags;
+  std::string defaultExtension;
+};
+
+// Back to a fresh session: no windows, empty queue and script, no records.
+void reset();
+
+// The Open and Save dialogs take these answers in order; an empty answer, or
+// none left, is a cancel.
+void answerOpen(const std::string& path);
+void answerSave(const std::string& path);
+// What the user does when the program waits for input with an empty queue:
+// each step posts messages (or acts otherwise). When none is left the user
+// closes the main window.
+void script(std::function<void()> step);
+
+const std::vector<MessageBoxRecord>& messageBoxes();
+const std::vector<FileDialogRecord>& fileDialogs();
+int currentCursor();                       // 32512 arrow, 32514 wait, 0 none set
+const std::vector<int>& cursorHistory();   // every SetCursor, in order
+HWND capture();
+bool clipActive();
+RECT clipRect();
+const std::vector<std::uint32_t>& pixels(HWND window);
+int clientWidth(HWND window);
+int clientHeight(HWND window);
+
+}  // namespace headless

@@ -1,0 +1,86 @@
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "cli/cli.h"
+#include "dem/header_reader.h"
+#include "test_support.h"
+
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+CliRun cli(std::vector<std::string> args) {
+  args.insert(args.begin(), "tarnwick-cli");
+  std::vector<const char*> argv;
+  for (auto& a : args) argv.push_back(a.c_str());
+  std::ostringstream out, err;
+  int status = runCli(static_cast<int>(argv.size()), argv.data(), out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::string bannerDem() {
+  fixture::DemFile dem = validDem();
+  dem.put(0, std::string(144, ' ')).producer("Elkhorn Pk,MON-24000 - by Qarn").units(2, 2).datum(7).zone(12);
+  dem.resolution(30, 30, 1).elevationRange(-12.5, 1300);
+  return dem.write(fixture::tempPath("Elkhorn.DEM"));
+}
+
+}  // namespace
+
+TEST(Cli, InfoPrintsTheBannerFacts) {
+  CliRun run = cli({"info", bannerDem()});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "Topo Name: Elkhorn Pk,MON\n"
+            "V.Data: ? ?\n"
+            "Zone: 12\n"
+            "Filename: elkhorn.dem\n"
+            "Grid Sp: 30 meters\n"
+            "Min. El: -12.5\n"
+            "Max. El: 1300.0\n"
+            "Vert Res: 1.0 meters\n"
+            "No. Cols: 1\n"
+            "Total # Points: 3\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(Cli, InfoJsonHoldsTheStateFields) {
+  CliRun run = cli({"info", "--json", bannerDem()});
+  ASSERT_EQ(run.status, 0);
+  auto j = nlohmann::json::parse(run.out);
+  EXPECT_EQ(j.size(), 30u);
+  EXPECT_EQ(j["mapShown"], 4);
+  EXPECT_EQ(j["fileRejected"], 0);
+  EXPECT_EQ(j["topoName"], "Elkhorn Pk,MON");
+  EXPECT_EQ(j["extentX"], 10000);
+  EXPECT_EQ(j["mapLeft"], 25);
+  EXPECT_EQ(j["mapBottom"], 668);
+  EXPECT_EQ(j["drawSkip"], 0);
+  // Shortest text that reads back as the same float.
+  EXPECT_NE(run.out.find("\"mapScale\": 0.09,"), std::string::npos) << run.out;
+  EXPECT_EQ(j["minElevation"], -12.5);
+}
+
+TEST(Cli, RejectedFileGivesItsMessageAndStatusOne) {
+  std::string path = validDem().units(3, 2).write(fixture::tempPath("arc.dem"));
+  CliRun run = cli({"info", path});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, std::string(kArcSecondMessage) + "\n");
+
+  run = cli({"info", "--json", path});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(nlohmann::json::parse(run.out),
+            (nlohmann::json{{"fileRejected", 1}, {"mapShown", 0}, {"message", kArcSecondMessage}}));
+}
+
+TEST(Cli, UsageErrorsAndHelp) {
+  EXPECT_NE(cli({}).status, 0);
+  EXPECT_NE(cli({"info"}).status, 0);
+  CliRun help = cli({"info", "--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--json"), std::string::npos);
+}
