@@ -4,6 +4,7 @@ void DemStream::open(const char* path) {
   close();
   file_ = std::fopen(path, "rb");
   failed_ = (file_ == nullptr);
+  eof_ = false;
   if (file_) std::setvbuf(file_, nullptr, _IONBF, 0);  // our buffer is the only one
   position_ = 0;
   bufferStart_ = 0;
@@ -34,6 +35,7 @@ void DemStream::readSlow(char* out, int count, int stop) {
   while (!failed_ && n < count) {
     if (position_ < bufferStart_ || position_ >= bufferStart_ + bufferLength_) {
       if (!refill()) {
+        eof_ = true;
         if (n == 0) failed_ = true;  // met the end of the file with nothing read
         break;
       }

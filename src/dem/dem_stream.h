@@ -30,11 +30,15 @@ class DemStream {
   void close();
   bool isOpen() const { return file_ != nullptr; }
   bool failed() const { return failed_; }
+  // The last read met the end of the file (or the stream is failed): what it
+  // returned may be cut short.
+  bool endOfFile() const { return failed_ || eof_; }
 
   // Moves to raw byte `position`; ignored while failed. A negative position
   // fails the stream.
   void seek(std::int32_t position) {
     if (failed_) return;
+    eof_ = false;
     if (position < 0) {
       failed_ = true;
       return;
@@ -74,6 +78,7 @@ class DemStream {
   static constexpr std::size_t kBufferSize = 64 * 1024;
   std::FILE* file_ = nullptr;
   bool failed_ = true;
+  bool eof_ = false;
   std::int64_t position_ = 0;
   std::int64_t bufferStart_ = 0;
   std::int64_t bufferLength_ = 0;
