@@ -79,6 +79,20 @@ int info(const std::string& dem, bool json, std::ostream& out, std::ostream& err
   return 0;
 }
 
+int render(const std::string& dem, const std::string& png, std::ostream& err) {
+  Session session;
+  std::string failure = session.open(dem);
+  if (!failure.empty()) {
+    err << failure << '\n';
+    return 1;
+  }
+  if (!session.writePng(png)) {
+    err << "tarnwick-cli: cannot write " << png << '\n';
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -96,11 +110,19 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                         "Print the state after opening as one JSON object instead (a rejected file: "
                         "fileRejected, mapShown and the message)");
 
+  std::string png;
+  CLI::App* renderCommand = cli.add_subcommand(
+      "render", "Open DEM as File, Open would (which paints the map) and write the whole client area, "
+                "954 x 696 pixels, as a PNG; a rejected file prints its message on standard error, status 1.");
+  renderCommand->add_option("DEM", dem, "The DEM file to open")->required();
+  renderCommand->add_option("-o,--output", png, "The PNG file to write")->required();
+
   try {
     cli.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     return cli.exit(e, out, err);
   }
   if (*infoCommand) return info(dem, json, out, err);
+  if (*renderCommand) return render(dem, png, err);
   return 1;
 }

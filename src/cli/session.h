@@ -1,5 +1,6 @@
 // One run of the program for the command line: a fresh record and headless
-// platform, the main window, and File, Open answered with a path.
+// platform, the main window, and File, Open (which paints an accepted map)
+// answered with a path.
 #pragma once
 
 #include <string>
@@ -17,6 +18,8 @@ class Session {
   // the error box it showed, or a description of why nothing was opened;
   // empty when the file was accepted.
   std::string open(const std::string& path);
+  // Writes the client area as a PNG; false when it cannot be written.
+  bool writePng(const std::string& path) const;
   HWND window() const { return window_; }
 
  private:

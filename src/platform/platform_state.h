@@ -45,6 +45,7 @@ struct HWND__ {
 struct GdiObject {
   enum Kind { Brush, Pen, Font } kind;
   bool stock = false;
+  int selections = 0;  // device contexts it is selected into: GDI will not delete it then
   explicit GdiObject(Kind k) : kind(k) {}
   virtual ~GdiObject() = default;
 };

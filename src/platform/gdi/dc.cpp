@@ -23,17 +23,33 @@ HPEN__* defaultPen() {
 
 }  // namespace
 
+namespace {
+
+template <typename T>
+HGDIOBJ swapSelection(T*& slot, T* object) {
+  T* previous = slot;
+  if (previous) --previous->selections;
+  slot = object;
+  if (object) ++object->selections;
+  return previous;
+}
+
+}  // namespace
+
 HDC WINAPI GetDC(HWND window) {
   if (!platform::isWindow(window)) return nullptr;
   HDC dc = new HDC__;
   dc->window = window;
-  dc->pen = defaultPen();
-  dc->brush = stockBrush(0);
+  swapSelection(dc->pen, defaultPen());
+  swapSelection(dc->brush, stockBrush(0));
   return dc;
 }
 
 int WINAPI ReleaseDC(HWND window, HDC dc) {
   if (!dc || dc->window != window) return 0;
+  swapSelection(dc->pen, static_cast<HPEN__*>(nullptr));
+  swapSelection(dc->brush, static_cast<HBRUSH__*>(nullptr));
+  swapSelection(dc->font, static_cast<HFONT__*>(nullptr));
   if (platform::isWindow(window)) platform::backend().present(window);
   delete dc;
   return 1;
@@ -61,27 +77,17 @@ HPEN WINAPI CreatePen(int style, int width, COLORREF colour) {
 HGDIOBJ WINAPI SelectObject(HDC dc, HGDIOBJ object) {
   if (!dc || !object) return nullptr;
   auto* gdi = static_cast<GdiObject*>(object);
-  HGDIOBJ previous = nullptr;
   switch (gdi->kind) {
-    case GdiObject::Brush:
-      previous = dc->brush;
-      dc->brush = static_cast<HBRUSH__*>(gdi);
-      break;
-    case GdiObject::Pen:
-      previous = dc->pen;
-      dc->pen = static_cast<HPEN__*>(gdi);
-      break;
-    case GdiObject::Font:
-      previous = dc->font;
-      dc->font = static_cast<HFONT__*>(gdi);
-      break;
+    case GdiObject::Brush: return swapSelection(dc->brush, static_cast<HBRUSH__*>(gdi));
+    case GdiObject::Pen: return swapSelection(dc->pen, static_cast<HPEN__*>(gdi));
+    case GdiObject::Font: return swapSelection(dc->font, static_cast<HFONT__*>(gdi));
   }
-  return previous;
+  return nullptr;
 }
 
 BOOL WINAPI DeleteObject(HGDIOBJ object) {
   auto* gdi = static_cast<GdiObject*>(object);
-  if (!gdi || gdi->stock) return FALSE;
+  if (!gdi || gdi->stock || gdi->selections > 0) return FALSE;
   delete gdi;
   return TRUE;
 }
