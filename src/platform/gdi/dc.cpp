@@ -36,12 +36,19 @@ HGDIOBJ swapSelection(T*& slot, T* object) {
 
 }  // namespace
 
+static HFONT__* systemFont() {
+  static HFONT__ font(16, FW_BOLD, false, "System");
+  font.stock = true;
+  return &font;
+}
+
 HDC WINAPI GetDC(HWND window) {
   if (!platform::isWindow(window)) return nullptr;
   HDC dc = new HDC__;
   dc->window = window;
   swapSelection(dc->pen, defaultPen());
   swapSelection(dc->brush, stockBrush(0));
+  swapSelection(dc->font, systemFont());
   return dc;
 }
 

@@ -3,6 +3,7 @@
 #include <deque>
 
 #include "platform/backend.h"
+#include "platform/gdi/text_record.h"
 #include "platform/platform_state.h"
 
 namespace {
@@ -66,6 +67,7 @@ void reset() {
     windows.erase(windows.begin());
   }
   platform::resetState();
+  platform::textRecord().clear();
   headlessBackend() = HeadlessBackend{};
 }
 
@@ -73,6 +75,7 @@ void answerOpen(const std::string& path) { headlessBackend().openAnswers.push_ba
 void answerSave(const std::string& path) { headlessBackend().saveAnswers.push_back(path); }
 void script(std::function<void()> step) { headlessBackend().steps.push_back(std::move(step)); }
 
+HWND mainWindow() { return platform::mainWindow(); }
 const std::vector<MessageBoxRecord>& messageBoxes() { return headlessBackend().boxes; }
 const std::vector<FileDialogRecord>& fileDialogs() { return headlessBackend().dialogs; }
 int currentCursor() { return platform::state().cursor ? platform::state().cursor->id : 0; }
@@ -83,5 +86,41 @@ RECT clipRect() { return platform::state().clip; }
 const std::vector<std::uint32_t>& pixels(HWND window) { return window->pixels; }
 int clientWidth(HWND window) { return window->clientWidth; }
 int clientHeight(HWND window) { return window->clientHeight; }
+
+}  // namespace headless
+
+namespace headless {
+
+std::uint32_t pixel(HWND window, int x, int y) {
+  return window->pixels[static_cast<std::size_t>(y) * window->clientWidth + x];
+}
+
+std::string windowTitle(HWND window) { return window->title; }
+
+static void collectMenuTexts(const std::vector<HMENU__::Item>& items, std::vector<std::string>& out) {
+  for (auto& item : items) {
+    out.push_back(item.text);
+    collectMenuTexts(item.items, out);
+  }
+}
+
+std::vector<std::string> menuTexts(HWND window) {
+  std::vector<std::string> out;
+  if (window->menu) collectMenuTexts(window->menu->bar, out);
+  return out;
+}
+
+bool menuChecked(HWND window, UINT id) {
+  HMENU__::Item* item = window->menu ? window->menu->find(id) : nullptr;
+  return item && item->checked;
+}
+
+std::vector<TextRecord> texts() {
+  std::vector<TextRecord> out;
+  for (auto& t : platform::textRecord()) out.push_back({t.text, t.x, t.y, t.align, t.height, t.weight, t.italic, t.colour});
+  return out;
+}
+
+void clearTexts() { platform::textRecord().clear(); }
 
 }  // namespace headless

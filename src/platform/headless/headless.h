@@ -42,6 +42,7 @@ void answerSave(const std::string& path);
 // closes the main window.
 void script(std::function<void()> step);
 
+HWND mainWindow();  // the first window still open, or null
 const std::vector<MessageBoxRecord>& messageBoxes();
 const std::vector<FileDialogRecord>& fileDialogs();
 int currentCursor();                       // 32512 arrow, 32514 wait, 0 none set
@@ -50,7 +51,24 @@ HWND capture();
 bool clipActive();
 RECT clipRect();
 const std::vector<std::uint32_t>& pixels(HWND window);
+std::uint32_t pixel(HWND window, int x, int y);  // 0x00BBGGRR
 int clientWidth(HWND window);
 int clientHeight(HWND window);
+std::string windowTitle(HWND window);
+// The menu's entries as stored, and whether the item with `id` is checked.
+std::vector<std::string> menuTexts(HWND window);
+bool menuChecked(HWND window, UINT id);
+
+struct TextRecord {
+  std::string text;
+  int x, y;
+  UINT align;
+  int height, weight;
+  bool italic;
+  COLORREF colour;
+};
+// Every text drawn since the last reset, in order.
+std::vector<TextRecord> texts();
+void clearTexts();
 
 }  // namespace headless
