@@ -4,6 +4,8 @@
 #include "dem/app_state.h"
 #include "dem/header_reader.h"
 #include "display/map_view.h"
+#include "selection/drag_tracking.h"
+#include "selection/selection_ground.h"
 
 const char* const kMainWindowClass = "myWindowClass";
 const char* const kMainWindowCaption = "Tarnwick v1.4 (https://tarnwick.example.org)";
@@ -59,6 +61,9 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_CLOSE: onClose(window); return 0;
     case WM_COMMAND: onCommand(window, LOWORD(wParam)); return 0;
+    case WM_MOUSEMOVE: onMouseMove(window, wParam, lParam); return 0;
+    case WM_LBUTTONDOWN: onLeftButtonDown(window, lParam); return 0;
+    case WM_LBUTTONUP: onLeftButtonUp(window, lParam); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }

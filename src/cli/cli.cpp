@@ -6,9 +6,13 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "app/resource.h"
 #include "cli/session.h"
 #include "dem/app_state.h"
 #include "display/banner_text.h"
+#include "export/point_writer.h"
+#include "platform/dialogs/dialogs.h"
+#include "platform/headless/headless.h"
 
 namespace {
 
@@ -93,6 +97,77 @@ int render(const std::string& dem, const std::string& png, std::ostream& err) {
   return 0;
 }
 
+struct ExportRequest {
+  std::string dem, out, format = "csv";
+  int thin = 0;
+  std::vector<double> rect, circle;
+  std::vector<int> dragRect, dragCircle;
+};
+
+// Runs the selection as the user would make it: fields set and OK pressed,
+// or a press, one move and a release in the window with the dialog answered.
+int exportSelection(const ExportRequest& r, std::ostream& out, std::ostream& err) {
+  Session session;
+  std::string failure = session.open(r.dem);
+  if (!failure.empty()) {
+    err << failure << '\n';
+    return 1;
+  }
+  bool csv = r.format == "csv";
+  std::size_t boxesBefore = headless::messageBoxes().size();
+  headless::answerSave(r.out);
+  HWND window = session.window();
+  if (!r.rect.empty() || !r.circle.empty()) {
+    bool rectangle = !r.rect.empty();
+    SendMessageA(window, WM_COMMAND, rectangle ? IDM_RECTANGLE : IDM_CIRCLE, 0);
+    if (rectangle) {
+      app.selMinX = static_cast<std::int32_t>(r.rect[0]), app.selMinY = static_cast<std::int32_t>(r.rect[1]);
+      app.selMaxX = static_cast<std::int32_t>(r.rect[2]), app.selMaxY = static_cast<std::int32_t>(r.rect[3]);
+    } else {
+      app.circleCenterX = static_cast<std::int32_t>(r.circle[0]);
+      app.circleCenterY = static_cast<std::int32_t>(r.circle[1]);
+      app.circleRadius = static_cast<std::int32_t>(r.circle[2]);
+    }
+    app.csvFormat = csv ? 1 : 0;
+    app.removeCount = static_cast<std::int16_t>(r.thin);
+    writeSelectedPoints(window);
+  } else {
+    bool rectangle = !r.dragRect.empty();
+    const std::vector<int>& p = rectangle ? r.dragRect : r.dragCircle;
+    SendMessageA(window, WM_COMMAND, rectangle ? IDM_RECTANGLE : IDM_CIRCLE, 0);
+    bool dialogShown = false;
+    std::string thin = std::to_string(r.thin);
+    headless::answerDialog([&](HWND dialog) {
+      dialogShown = true;
+      headless::clickButton(dialog, csv ? IDC_COMMA : IDC_SPACE);
+      headless::typeInto(dialog, IDC_REMOVE, thin);
+      headless::clickButton(dialog, IDOK);
+    });
+    headless::press(window, p[0], p[1]);
+    headless::move(window, p[2], p[3]);
+    headless::release(window, p[2], p[3]);
+    if (!dialogShown) {
+      err << "tarnwick-cli: the selection was dropped: " << (rectangle ? "fewer than 6 columns or rows"
+                                                                       : "the circle does not fit the map or is too small")
+          << '\n';
+      return 1;
+    }
+  }
+  const auto& boxes = headless::messageBoxes();
+  for (std::size_t i = boxesBefore; i < boxes.size(); ++i) {
+    if (boxes[i].caption == "File Saved") {
+      out << boxes[i].text << '\n';
+      return 0;
+    }
+    if (boxes[i].caption == "Error") {
+      err << boxes[i].text << '\n';
+      return 1;
+    }
+  }
+  err << "tarnwick-cli: nothing was written (no output file chosen)\n";
+  return 1;
+}
+
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -117,6 +192,31 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   renderCommand->add_option("DEM", dem, "The DEM file to open")->required();
   renderCommand->add_option("-o,--output", png, "The PNG file to write")->required();
 
+  ExportRequest request;
+  CLI::App* exportCommand = cli.add_subcommand(
+      "export", "Open DEM, select an area and write the grid points inside it, one line each (x, y, "
+                "elevation), as File, Open, a selection and the Write File As dialog would. Prints "
+                "\"N points written to OUT\"; a dropped selection or a failure goes to standard error, status 1.");
+  exportCommand->add_option("DEM", request.dem, "The DEM file to open")->required();
+  auto* selections = exportCommand->add_option_group("selection", "Exactly one selection");
+  selections->add_option("--rect", request.rect, "MINX MINY MAXX MAXY: a rectangle in ground units")->expected(4);
+  selections->add_option("--circle", request.circle, "CX CY R: a circle in ground units")->expected(3);
+  selections->add_option("--drag-rect", request.dragRect,
+                         "X0 Y0 X1 Y1: a rectangle dragged in client pixels of the map window")
+      ->expected(4);
+  selections->add_option("--drag-circle", request.dragCircle,
+                         "AX AY EX EY: a circle dragged from its centre in client pixels of the map window")
+      ->expected(4);
+  selections->require_option(1);
+  exportCommand->add_option("--format", request.format, "csv (comma separated, the default) or txt (space separated)")
+      ->check(CLI::IsMember({"csv", "txt"}));
+  exportCommand->add_option("--thin", request.thin,
+                            "Profiles and elevations passed over between two written points (default 0); a "
+                            "dragged selection takes what the dialog's two-digit field takes")
+      ->check(CLI::Range(0, 32767));
+  exportCommand->add_option("-o,--output", request.out, "The point file to write (replaced if it exists)")
+      ->required();
+
   try {
     cli.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -124,5 +224,13 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   }
   if (*infoCommand) return info(dem, json, out, err);
   if (*renderCommand) return render(dem, png, err);
+  if (*exportCommand) {
+    bool dragged = !request.dragRect.empty() || !request.dragCircle.empty();
+    if (dragged && std::to_string(request.thin).size() > static_cast<std::size_t>(platform::kEditFieldDigits)) {
+      err << "tarnwick-cli: --thin: the export dialog takes at most " << platform::kEditFieldDigits << " digits\n";
+      return 2;
+    }
+    return exportSelection(request, out, err);
+  }
   return 1;
 }

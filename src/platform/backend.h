@@ -21,6 +21,11 @@ class Backend {
   // The path the user chose in an Open (save = false) or Save dialog; empty
   // when cancelled.
   virtual std::string chooseFile(const OPENFILENAMEA& request, bool save) = 0;
+  // The Save dialog's question before an existing file is replaced.
+  virtual bool confirmOverwrite(HWND owner, const std::string& path) = 0;
+  // Runs a modal dialog whose procedure has had WM_INITDIALOG: the user acts
+  // on it (dialogs.h) until it is ended.
+  virtual void runDialog(HWND dialog) = 0;
 };
 
 Backend& backend();

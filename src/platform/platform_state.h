@@ -28,8 +28,26 @@ struct HMENU__ {
   Item* find(UINT id);
 };
 
+struct DialogItem {
+  int id;
+  std::string className;
+  DWORD style;
+  std::string text;
+  bool checked = false;
+};
+
 struct HWND__ {
   WNDPROC proc = nullptr;
+  // A dialog: its procedure, its controls, and how it ended.
+  DLGPROC dialogProc = nullptr;
+  std::vector<DialogItem> items;
+  bool ended = false;
+  INT_PTR result = 0;
+  DialogItem* item(int id) {
+    for (auto& i : items)
+      if (i.id == id) return &i;
+    return nullptr;
+  }
   std::string className;
   std::string title;
   DWORD style = 0;

@@ -1,8 +1,10 @@
 #include "platform/headless/headless.h"
 
+#include <algorithm>
 #include <deque>
 
 #include "platform/backend.h"
+#include "platform/dialogs/dialogs.h"
 #include "platform/gdi/text_record.h"
 #include "platform/platform_state.h"
 
@@ -12,6 +14,9 @@ class HeadlessBackend : public platform::Backend {
  public:
   std::deque<std::string> openAnswers, saveAnswers;
   std::deque<std::function<void()>> steps;
+  std::deque<bool> overwriteAnswers;
+  std::deque<std::function<void(HWND)>> dialogAnswers;
+  std::vector<std::string> prompts;
   std::vector<headless::MessageBoxRecord> boxes;
   std::vector<headless::FileDialogRecord> dialogs;
 
@@ -26,6 +31,19 @@ class HeadlessBackend : public platform::Backend {
   int messageBox(HWND owner, const char* text, const char* caption, UINT type) override {
     boxes.push_back({owner, text, caption, type});
     return IDOK;
+  }
+  bool confirmOverwrite(HWND, const std::string& path) override {
+    prompts.push_back(path);
+    if (overwriteAnswers.empty()) return true;
+    bool answer = overwriteAnswers.front();
+    overwriteAnswers.pop_front();
+    return answer;
+  }
+  void runDialog(HWND dialog) override {
+    if (dialogAnswers.empty()) return;
+    auto act = std::move(dialogAnswers.front());
+    dialogAnswers.pop_front();
+    act(dialog);
   }
   std::string chooseFile(const OPENFILENAMEA& request, bool save) override {
     headless::FileDialogRecord record{save, request.hwndOwner, request.lStructSize, {}, request.nMaxFile,
@@ -74,6 +92,34 @@ void reset() {
 void answerOpen(const std::string& path) { headlessBackend().openAnswers.push_back(path); }
 void answerSave(const std::string& path) { headlessBackend().saveAnswers.push_back(path); }
 void script(std::function<void()> step) { headlessBackend().steps.push_back(std::move(step)); }
+void answerOverwrite(bool replace) { headlessBackend().overwriteAnswers.push_back(replace); }
+void answerDialog(std::function<void(HWND)> act) { headlessBackend().dialogAnswers.push_back(std::move(act)); }
+void clickButton(HWND dialog, int id) { platform::clickButton(dialog, id); }
+void typeInto(HWND dialog, int id, const std::string& text) { platform::typeInto(dialog, id, text); }
+std::string itemText(HWND dialog, int id) { return platform::itemText(dialog, id); }
+bool itemChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+std::string dialogCaption(HWND dialog) { return dialog->title; }
+const std::vector<std::string>& overwritePrompts() { return headlessBackend().prompts; }
+
+static LPARAM heldPosition(HWND window, int x, int y) {
+  if (platform::state().clipActive) {
+    POINT p{x, y}, origin{0, 0};
+    ClientToScreen(window, &p);
+    ClientToScreen(window, &origin);
+    RECT clip = platform::state().clip;
+    // The right and bottom edges lie outside the clip rectangle.
+    p.x = std::max(clip.left, std::min(p.x, clip.right - 1));
+    p.y = std::max(clip.top, std::min(p.y, clip.bottom - 1));
+    x = p.x - origin.x, y = p.y - origin.y;
+  }
+  return MAKELPARAM(x, y);
+}
+
+void press(HWND window, int x, int y) { SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, heldPosition(window, x, y)); }
+void move(HWND window, int x, int y, WPARAM buttons) {
+  SendMessageA(window, WM_MOUSEMOVE, buttons, heldPosition(window, x, y));
+}
+void release(HWND window, int x, int y) { SendMessageA(window, WM_LBUTTONUP, 0, heldPosition(window, x, y)); }
 
 HWND mainWindow() { return platform::mainWindow(); }
 const std::vector<MessageBoxRecord>& messageBoxes() { return headlessBackend().boxes; }

@@ -37,6 +37,22 @@ void reset();
 // none left, is a cancel.
 void answerOpen(const std::string& path);
 void answerSave(const std::string& path);
+// The answers to "replace the existing file?", in order; yes when none is left.
+void answerOverwrite(bool replace);
+// What the user does in each modal dialog, in order: the function acts on
+// the dialog (below). A dialog left open, or with no answer, is cancelled.
+void answerDialog(std::function<void(HWND dialog)> act);
+void clickButton(HWND dialog, int id);
+void typeInto(HWND dialog, int id, const std::string& text);
+std::string itemText(HWND dialog, int id);
+bool itemChecked(HWND dialog, int id);
+std::string dialogCaption(HWND dialog);
+
+// The mouse over `window`, in client coordinates, held inside an active
+// cursor clip as the system holds it; each call sends its message.
+void press(HWND window, int x, int y);
+void move(HWND window, int x, int y, WPARAM buttons = MK_LBUTTON);
+void release(HWND window, int x, int y);
 // What the user does when the program waits for input with an empty queue:
 // each step posts messages (or acts otherwise). When none is left the user
 // closes the main window.
@@ -45,6 +61,7 @@ void script(std::function<void()> step);
 HWND mainWindow();  // the first window still open, or null
 const std::vector<MessageBoxRecord>& messageBoxes();
 const std::vector<FileDialogRecord>& fileDialogs();
+const std::vector<std::string>& overwritePrompts();  // the paths asked about
 int currentCursor();                       // 32512 arrow, 32514 wait, 0 none set
 const std::vector<int>& cursorHistory();   // every SetCursor, in order
 HWND capture();

@@ -1,0 +1,194 @@
+#include "export/point_writer.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "dem/app_state.h"
+#include "dem/conversions.h"
+#include "dem/profile_cursor.h"
+#include "dem/text_field.h"
+
+namespace {
+
+constexpr double kFeetToMetres = 0.3048;
+
+void showError(HWND owner, const char* what, const char* path) {
+  copyText(app.lineText, what);
+  appendText(app.lineText, path);
+  MessageBoxA(owner, app.lineText, "Error", MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool askForOutputPath(HWND owner) {
+  app.outPath[0] = '\0';
+  bool csv = app.csvFormat == 1;
+  OPENFILENAMEA ofn;
+  std::memset(&ofn, 0, sizeof ofn);
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = csv ? "CSV Files (*.csv)\0*.csv\0" : "TXT Files (*.txt)\0*.txt\0";
+  ofn.lpstrFile = app.outPath;
+  ofn.nMaxFile = kPathCapacity;
+  ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+  ofn.lpstrDefExt = csv ? "csv" : "txt";
+  GetSaveFileNameA(&ofn);
+  app.outPath[kPathCapacity - 1] = '\0';
+  return app.outPath[0] != '\0';
+}
+
+// Creates (or empties) the chosen file at once, before anything else.
+bool createOutputFile() {
+  HANDLE file = CreateFileA(app.outPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
+template <std::size_t N>
+void integerText(char (&text)[N], float coordinate) {
+  std::snprintf(text, N, "%ld", static_cast<long>(truncate32(coordinate)));
+}
+
+void stepNorth() { app.pointY = toSingle(double(app.pointY) + double(app.exactSpacingY)); }
+
+bool inside() {
+  app.outsideCount = 0;
+  double x = app.profileX, y = app.pointY;
+  if (app.areaType == AreaType::Rectangle) {
+    app.outsideCount += app.selMinX > x;
+    app.outsideCount += app.selMaxX < x;
+    app.outsideCount += app.selMinY > y;
+    app.outsideCount += app.selMaxY < y;
+  } else {
+    // The true distance: no 16-bit reduction of dx and dy.
+    double dx = std::fabs(std::trunc(x - app.circleCenterX)), dy = std::fabs(std::trunc(y - app.circleCenterY));
+    if (std::sqrt(dx * dx + dy * dy) > app.circleRadius) app.outsideCount = 1;
+  }
+  return app.outsideCount == 0;
+}
+
+// Reads the point's elevation and writes its line; false when its six
+// characters were cut off by the end of the file (nothing is written then).
+bool writePoint() {
+  app.demStream.read(app.fieldText, kElevationWidth);
+  if (app.demStream.endOfFile()) return false;
+  float z = toSingle(toReal(app.fieldText) * app.vertRes);
+  if (app.convertFeet == 1) z = toSingle(z * kFeetToMetres);
+  formatElevation(z, app.zText, sizeof app.zText);
+  copyText(app.fieldText, app.xText);
+  appendText(app.fieldText, app.separator);
+  appendText(app.fieldText, app.yText);
+  appendText(app.fieldText, app.separator);
+  appendText(app.fieldText, app.zText);
+  appendText(app.fieldText, "\n");
+  app.outStream.write(app.fieldText);
+  return true;
+}
+
+// Walks every profile, thinned by removeCount; returns the count written.
+// `cutShort` tells whether an included point could not be read whole.
+std::int32_t walkAndWrite(bool& cutShort) {
+  std::int32_t written = 0;
+  std::int16_t n = app.removeCount;
+  startWalk();
+  for (app.columnIndex = 0; app.columnIndex < app.columnCount; ++app.columnIndex) {
+    beginProfile();
+    for (app.columnSkip = 0; app.columnSkip < n && app.columnIndex + 1 < app.columnCount; ++app.columnSkip) {
+      skipProfile();
+      ++app.columnIndex;
+    }
+    if (app.columnSkip < n) break;  // the profiles ran out while skipping
+    readProfileOrigin();
+    integerText(app.xText, app.profileX);
+    for (app.rowIndex = 0; app.rowIndex < app.profileRows; ++app.rowIndex) {
+      for (app.skipCount = 0; app.skipCount < n && app.rowIndex < app.profileRows; ++app.skipCount) {
+        stepElevation(app.rowIndex);
+        stepNorth();
+        ++app.rowIndex;
+      }
+      integerText(app.yText, app.pointY);
+      if (app.rowIndex >= app.profileRows) break;
+      app.demStream.seek(app.filePos);
+      if (inside()) {
+        if (writePoint())
+          ++written;
+        else
+          cutShort = true;
+      }
+      stepNorth();
+      stepElevation(app.rowIndex);
+    }
+    finishProfile();
+  }
+  return written;
+}
+
+void exportPoints(HWND owner) {
+  app.outStream.open(app.outPath);
+  app.demStream.open(app.demPath);
+  if (!app.outStream.good()) {
+    app.outStream.close();
+    app.demStream.close();
+    return showError(owner, "The point file could not be written:\n", app.outPath);
+  }
+  if (app.demStream.failed()) {
+    app.outStream.close();
+    return showError(owner, "The DEM file could not be opened:\n", app.demPath);
+  }
+  copyText(app.separator, app.csvFormat == 1 ? "," : " ");
+  bool cutShort = false;
+  std::int32_t written = walkAndWrite(cutShort);
+  // A file shorter than its profiles say fails the stream on the way.
+  bool endedEarly = cutShort || app.demStream.failed();
+  bool saved = app.outStream.close();
+  app.demStream.close();
+  if (!saved) return showError(owner, "The point file could not be written:\n", app.outPath);
+
+  std::snprintf(app.numText, sizeof app.numText, "%ld", static_cast<long>(written));
+  copyText(app.lineText, endedEarly ? "The DEM file ended early.\n" : "");
+  appendText(app.lineText, app.numText);
+  appendText(app.lineText, " points written to ");
+  appendText(app.lineText, app.outPath);
+  if (endedEarly)
+    MessageBoxA(owner, app.lineText, "Error", MB_OK | MB_ICONEXCLAMATION);
+  else
+    MessageBoxA(owner, app.lineText, "File Saved", MB_OK);
+}
+
+}  // namespace
+
+void formatElevation(float value, char* out, int capacity) {
+  double magnitude = std::fabs(double(value));
+  const char* sign = std::signbit(value) && magnitude != 0 ? "-" : "";
+  char digits[32];
+  std::snprintf(digits, sizeof digits, "%.5e", magnitude);  // d.ddddde+XX: six significant digits
+  int point = std::atoi(digits + 8) + 1;                    // digits before the decimal point
+  if (magnitude == 0) point = 1;
+  char six[7] = {digits[0], digits[2], digits[3], digits[4], digits[5], digits[6], '\0'};
+  if (!std::isfinite(magnitude)) {
+    std::snprintf(out, capacity, "%s0.0", sign);
+  } else if (point > 5) {
+    // 100000 and more: all the integer digits, then the first fractional one.
+    double whole = std::floor(magnitude);
+    int tenth = static_cast<int>((magnitude - whole) * 10);
+    std::snprintf(out, capacity, "%s%.0f.%d", sign, whole, tenth);
+  } else if (point < 0) {
+    // Below 0.1 the first fractional digit is 0, not the first significant one.
+    std::snprintf(out, capacity, "%s.0", sign);
+  } else {
+    std::snprintf(out, capacity, "%s%.*s.%c", sign, point, six, six[point]);
+  }
+}
+
+int writeSelectedPoints(HWND owner) {
+  bool chosen = askForOutputPath(owner);
+  bool created = chosen && createOutputFile();
+  SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  if (chosen && !created)
+    showError(owner, "The point file could not be written:\n", app.outPath);
+  else if (chosen)
+    exportPoints(owner);
+  SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+  return 0;
+}

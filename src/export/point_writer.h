@@ -1,0 +1,11 @@
+// The export: asks for the output file, walks the DEM once more, and writes
+// one "x,y,z" line (or "x y z") per visited grid point inside the selection.
+#pragma once
+
+#include "platform/win32.h"
+
+int writeSelectedPoints(HWND owner);
+
+// The elevation text: one digit after the point, taken from the value
+// rounded to six significant digits. Writes into `out` (at least 48 chars).
+void formatElevation(float value, char* out, int capacity);
