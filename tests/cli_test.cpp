@@ -1,3 +1,5 @@
+#include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -83,4 +85,40 @@ TEST(Cli, UsageErrorsAndHelp) {
   CliRun help = cli({"info", "--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--json"), std::string::npos);
+}
+
+TEST(Cli, ExportWritesTheSelectionAndPrintsTheCompletionMessage) {
+  fixture::DemFile dem;
+  dem.producer("Digital Elevation Model by Qarn").units(2, 2).resolution(30, 30, 1);
+  dem.extent(500000, 4100000, 500030, 4100060).elevationRange(1200, 1250);
+  dem.profile(500000, 4100000, {1200, 1210, 1220}).profile(500030, 4100000, {1230, 1240, 1250});
+  std::string path = dem.write(fixture::tempPath("cli-export.dem"));
+  std::string out = fixture::tempPath("cli-out.txt");
+  CliRun run = cli({"export", path, "--rect", "500000", "4100030", "500030", "4100060", "--format", "txt", "--thin",
+                    "1", "-o", out});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "1 points written to " + out + "\n");
+  std::ifstream in(out, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(bytes, "500030 4100030 1240.0\r\n");
+
+  run = cli({"export", path, "--circle", "500000", "4100000", "30", "-o", out + ".csv"});
+  EXPECT_EQ(run.out, "3 points written to " + out + ".csv\n");
+}
+
+TEST(Cli, ExportByDraggingAndItsDroppedSelections) {
+  std::string path = validDem().write(fixture::tempPath("cli-drag.dem"));
+  std::string out = fixture::tempPath("cli-drag.csv");
+  CliRun run = cli({"export", path, "--drag-rect", "20", "20", "940", "690", "-o", out});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "3 points written to " + out + "\n");
+
+  run = cli({"export", path, "--drag-rect", "300", "300", "305", "303", "-o", out});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("dropped"), std::string::npos);
+  run = cli({"export", path, "--drag-circle", "480", "350", "1000", "350", "-o", out});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(cli({"export", path, "--drag-rect", "1", "2", "3", "4", "--thin", "150", "-o", out}).status, 0);
+  EXPECT_NE(cli({"export", path, "-o", out}).status, 0);  // no selection
+  EXPECT_NE(cli({"export", path, "--rect", "1", "2", "3", "4", "--circle", "1", "2", "3", "-o", out}).status, 0);
 }
