@@ -80,9 +80,9 @@ void plotProfile(HDC dc) {
 
 PixelPoint groundToPixel(float x, float y) {
   std::int32_t dx = truncate32(double(x) - app.minX);
-  std::int32_t px = app.mapCenterX - truncate32((double(half(app.extentX)) - dx) * app.mapScale);
+  std::int32_t px = wrapSub32(app.mapCenterX, truncate32((double(half(app.extentX)) - dx) * app.mapScale));
   std::int32_t dy = truncate32(double(y) - app.minY);
-  std::int32_t py = app.mapCenterY + truncate32((double(half(app.extentY)) - dy) * app.mapScale);
+  std::int32_t py = wrapAdd32(app.mapCenterY, truncate32((double(half(app.extentY)) - dy) * app.mapScale));
   return {even(px), even(py)};
 }
 

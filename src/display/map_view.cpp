@@ -1,6 +1,7 @@
 #include "display/map_view.h"
 
 #include "dem/app_state.h"
+#include "dem/wrap_int.h"
 #include "display/banner_text.h"
 #include "display/elevation_plot.h"
 #include "display/map_layout.h"
@@ -42,7 +43,7 @@ int drawMap(HWND window) {
   // delete an object still selected, and it would leak at every paint.
   HFONT titleFont = createBannerFont(kTitleHeight, true);
   HGDIOBJ originalFont = SelectObject(dc, titleFont);
-  drawText(dc, kMapCenterX, app.mapTop - 8, composeBannerLine(TitleLine));
+  drawText(dc, kMapCenterX, wrapSub32(app.mapTop, 8), composeBannerLine(TitleLine));
   SelectObject(dc, originalFont);
   DeleteObject(titleFont);
 
@@ -51,7 +52,7 @@ int drawMap(HWND window) {
   HFONT rowFont = createBannerFont(kRowHeight, false);
   SelectObject(dc, rowFont);
   for (const BannerRow& row : kRows)
-    drawText(dc, row.x, row.belowMap ? app.mapBottom + 4 : 6, composeBannerLine(row.line));
+    drawText(dc, row.x, row.belowMap ? wrapAdd32(app.mapBottom, 4) : 6, composeBannerLine(row.line));
   SelectObject(dc, originalFont);
   DeleteObject(rowFont);
 

@@ -13,8 +13,10 @@ void clampInto(std::int16_t& v, std::int32_t low, std::int32_t high) {
 }
 
 bool circleFitsMap(std::int16_t r) {
-  return app.anchorX - r + 1 > app.mapLeft && app.anchorY - r + 1 > app.mapTop && app.anchorX + r < app.mapRight &&
-         app.anchorY + r < app.mapBottom;
+  // In 64 bits: the frame of a header with corners out of order can lie
+  // anywhere in 32-bit space.
+  std::int64_t x = app.anchorX, y = app.anchorY;
+  return x - r + 1 > app.mapLeft && y - r + 1 > app.mapTop && x + r < app.mapRight && y + r < app.mapBottom;
 }
 
 void moveRectBand(HDC dc) {

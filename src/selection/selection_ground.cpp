@@ -33,16 +33,16 @@ std::int16_t spacingsIn(std::int32_t distance, float spacing) {
 }
 
 void groundBox() {
-  app.selMinX = wrapAdd32(app.minX, truncate32(toGround(app.selLeft - (app.mapLeft + kBoxMargin))));
+  app.selMinX = wrapAdd32(app.minX, truncate32(toGround(wrapSub32(app.selLeft, wrapAdd32(app.mapLeft, kBoxMargin)))));
   app.selMaxX = truncate32(toGround(app.selRight - app.selLeft) + app.selMinX);
-  app.selMinY = wrapAdd32(app.minY, truncate32(toGround((app.mapBottom - kBoxMargin) - app.selBottom)));
+  app.selMinY = wrapAdd32(app.minY, truncate32(toGround(wrapSub32(wrapSub32(app.mapBottom, kBoxMargin), app.selBottom))));
   app.selMaxY = truncate32(toGround(app.selBottom - app.selTop) + app.selMinY);
 }
 
 void groundCircle(std::int16_t r) {
   app.circleRadius = truncate32(toGround(r));
-  app.circleCenterX = wrapAdd32(app.minX, truncate32(toGround(app.anchorX - app.mapLeft)));
-  app.circleCenterY = wrapSub32(app.maxY, truncate32(toGround(app.anchorY - app.mapTop)));
+  app.circleCenterX = wrapAdd32(app.minX, truncate32(toGround(wrapSub32(app.anchorX, app.mapLeft))));
+  app.circleCenterY = wrapSub32(app.maxY, truncate32(toGround(wrapSub32(app.anchorY, app.mapTop))));
 }
 
 void openExportDialog(HWND window, HDC dc) {

@@ -43,18 +43,22 @@ BOOL WINAPI Rectangle(HDC dc, int left, int top, int right, int bottom) {
   if (!dc) return FALSE;
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
-  fillWithBrush(dc, left + 1, top + 1, right - 1, bottom - 1);
+  fillWithBrush(dc, long(left) + 1, long(top) + 1, long(right) - 1, long(bottom) - 1);
   // The outline runs through (left, top) and (right - 1, bottom - 1); a wide
   // pen is centred on it.
   int width = dc->pen ? std::max(dc->pen->width, 1) : 1;
   long inner = (width - 1) / 2, outer = width / 2;
+  // Only what lies in the client area is visited, however large the figure.
+  platform::Raster raster(dc->window);
+  long fromY = std::max<long>(long(top) - inner, 0), toY = std::min<long>(long(bottom) - 1 + outer, raster.height() - 1);
+  long fromX = std::max<long>(long(left) - inner, 0), toX = std::min<long>(long(right) - 1 + outer, raster.width() - 1);
+  auto nearEdge = [&](long v, long low, long high) {
+    return (v >= low - inner && v <= low + outer) || (v >= high - 1 - inner && v <= high - 1 + outer);
+  };
   PixelSet outline;
-  for (long y = top - inner; y <= bottom - 1 + outer; ++y)
-    for (long x = left - inner; x <= right - 1 + outer; ++x) {
-      bool nearVertical = (x >= left - inner && x <= left + outer) || (x >= right - 1 - inner && x <= right - 1 + outer);
-      bool nearHorizontal = (y >= top - inner && y <= top + outer) || (y >= bottom - 1 - inner && y <= bottom - 1 + outer);
-      if (nearVertical || nearHorizontal) outline.insert({x, y});
-    }
+  for (long y = fromY; y <= toY; ++y)
+    for (long x = fromX; x <= toX; ++x)
+      if (nearEdge(x, left, right) || nearEdge(y, top, bottom)) outline.insert({x, y});
   plotAll(dc, outline, dc->pen ? dc->pen->colour : 0);
   return TRUE;
 }
@@ -90,18 +94,19 @@ BOOL WINAPI Ellipse(HDC dc, int left, int top, int right, int bottom) {
   if (!dc) return FALSE;
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
-  if (right - left < 1 || bottom - top < 1) return TRUE;
+  if (long(right) - left < 1 || long(bottom) - top < 1) return TRUE;
   // The outline lies inside the box, its right and bottom edges excluded.
-  double cx = (left + right - 1) / 2.0, cy = (top + bottom - 1) / 2.0;
-  double a = (right - 1 - left) / 2.0, b = (bottom - 1 - top) / 2.0;
+  double cx = (double(left) + right - 1) / 2, cy = (double(top) + bottom - 1) / 2;
+  double a = (double(right) - 1 - left) / 2, b = (double(bottom) - 1 - top) / 2;
+  platform::Raster raster(dc->window);
   PixelSet outline;
-  for (long x = left; x <= right - 1; ++x) {
+  for (long x = std::max<long>(left, -1); x <= std::min<long>(long(right) - 1, raster.width()); ++x) {
     double u = a > 0 ? (x - cx) / a : 0;
     double h = b * std::sqrt(std::max(0.0, 1 - u * u));
     outline.insert({x, std::lround(cy - h)});
     outline.insert({x, std::lround(cy + h)});
   }
-  for (long y = top; y <= bottom - 1; ++y) {
+  for (long y = std::max<long>(top, -1); y <= std::min<long>(long(bottom) - 1, raster.height()); ++y) {
     double v = b > 0 ? (y - cy) / b : 0;
     double w = a * std::sqrt(std::max(0.0, 1 - v * v));
     outline.insert({std::lround(cx - w), y});
@@ -111,10 +116,10 @@ BOOL WINAPI Ellipse(HDC dc, int left, int top, int right, int bottom) {
   // under R2_NOTXORPEN leaves it as it is).
   if (dc->brush) {
     PixelSet inside;
-    for (long y = top; y <= bottom - 1; ++y) {
+    for (long y = std::max<long>(top, 0); y <= std::min<long>(long(bottom) - 1, raster.height() - 1); ++y) {
       double v = b > 0 ? (y - cy) / b : 0;
       double w = a * std::sqrt(std::max(0.0, 1 - v * v));
-      for (long x = std::lround(cx - w) + 1; x < std::lround(cx + w); ++x)
+      for (long x = std::max(std::lround(cx - w) + 1, 0L); x < std::min<long>(std::lround(cx + w), raster.width()); ++x)
         if (!outline.count({x, y})) inside.insert({x, y});
     }
     plotAll(dc, inside, dc->brush->colour);

@@ -123,24 +123,24 @@ BOOL WINAPI TextOutA(HDC dc, int x, int y, LPCSTR text, int length) {
   FT_Size_RequestRec request{FT_SIZE_REQUEST_TYPE_CELL, 0, font->height * 64, 0, 0};
   if (FT_Request_Size(face, &request) != 0) return FALSE;
 
-  long widthUnits = 0;  // 26.6
+  std::int64_t widthUnits = 0;  // 26.6
   for (unsigned char c : s)
     if (FT_Load_Char(face, c, FT_LOAD_DEFAULT) == 0) widthUnits += face->glyph->advance.x;
-  long penX = x * 64L;
+  std::int64_t penX = std::int64_t(x) * 64;
   if ((dc->textAlign & TA_CENTER) == TA_CENTER) penX -= widthUnits / 2;
-  long baseline = (dc->textAlign & TA_BASELINE) ? y : y + ((face->size->metrics.ascender + 32) >> 6);
+  std::int64_t baseline = (dc->textAlign & TA_BASELINE) ? y : std::int64_t(y) + ((face->size->metrics.ascender + 32) >> 6);
 
   platform::Raster raster(dc->window);
   for (unsigned char c : s) {
     if (FT_Load_Char(face, c, FT_LOAD_RENDER) != 0) continue;
     FT_GlyphSlot g = face->glyph;
-    long left = ((penX + 32) >> 6) + g->bitmap_left;
-    long top = baseline - g->bitmap_top;
+    std::int64_t left = ((penX + 32) >> 6) + g->bitmap_left;
+    std::int64_t top = baseline - g->bitmap_top;
     for (unsigned row = 0; row < g->bitmap.rows; ++row)
       for (unsigned col = 0; col < g->bitmap.width; ++col) {
         unsigned alpha = g->bitmap.buffer[static_cast<long>(row) * g->bitmap.pitch + col];
-        long px = left + col, py = top + row;
-        if (alpha && raster.inside(static_cast<int>(px), static_cast<int>(py))) {
+        std::int64_t px = left + col, py = top + row;
+        if (alpha && px >= 0 && py >= 0 && px < raster.width() && py < raster.height()) {
           std::uint32_t& pixel = raster.at(static_cast<int>(px), static_cast<int>(py));
           pixel = blend(pixel, dc->textColour, alpha);
         }
