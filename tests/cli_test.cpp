@@ -122,3 +122,23 @@ TEST(Cli, ExportByDraggingAndItsDroppedSelections) {
   EXPECT_NE(cli({"export", path, "-o", out}).status, 0);  // no selection
   EXPECT_NE(cli({"export", path, "--rect", "1", "2", "3", "4", "--circle", "1", "2", "3", "-o", out}).status, 0);
 }
+
+TEST(Cli, RenderWritesTheClientAreaAsAPng) {
+  std::string png = fixture::tempPath("map.png");
+  CliRun run = cli({"render", bannerDem(), "-o", png});
+  EXPECT_EQ(run.status, 0) << run.err;
+  std::ifstream in(png, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_GT(bytes.size(), 24u);
+  EXPECT_EQ(bytes.substr(1, 3), "PNG");
+  auto be32 = [&](std::size_t at) {
+    return (unsigned(std::uint8_t(bytes[at])) << 24) | (unsigned(std::uint8_t(bytes[at + 1])) << 16) |
+           (unsigned(std::uint8_t(bytes[at + 2])) << 8) | unsigned(std::uint8_t(bytes[at + 3]));
+  };
+  EXPECT_EQ(be32(16), 954u);
+  EXPECT_EQ(be32(20), 696u);
+
+  run = cli({"render", validDem().units(3, 2).write(fixture::tempPath("arc.dem")), "-o", png});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, std::string(kArcSecondMessage) + "\n");
+}

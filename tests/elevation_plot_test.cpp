@@ -147,3 +147,17 @@ TEST_F(Plot, FlatFileColoursByAboveOrBelow) {
   EXPECT_EQ(headless::pixel(w, 480, 574), rgb(0, 0, 50));
   EXPECT_EQ(headless::pixel(w, 480, 484), rgb(254, 254, 254));
 }
+
+TEST_F(Plot, ThinnedWalkEndsBeforeAProfileItCannotDraw) {
+  // 1001 profiles 10 m apart on the 10000 x 7000 layout: drawSkip 1 draws
+  // profiles 1, 3, ..., 999; profile 1000, alone at x = 930, is not drawn.
+  fixture::DemFile dem = workedExampleDem();
+  for (int p = 0; p < 1001; ++p) dem.profile(500000 + 10 * p, 4000000, {700, 700, 700});
+  ASSERT_EQ(open(dem), "");
+  EXPECT_EQ(app.drawSkip, 1);
+  HWND w = session->window();
+  EXPECT_EQ(headless::pixel(w, 928, 574), rgb(255, 144, 0));  // profile 999, elevation 1
+  EXPECT_EQ(headless::pixel(w, 930, 574), 0u);                // profile 1000
+  EXPECT_EQ(headless::pixel(w, 928, 664), 0u);                // elevation 0 is never drawn
+  EXPECT_EQ(app.columnIndex, 1000);
+}

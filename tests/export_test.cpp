@@ -5,6 +5,7 @@
 #include "app/resource.h"
 #include "export/export_dialog.h"
 #include "export/point_writer.h"
+#include "platform/dialogs/resources.h"
 #include "test_support.h"
 
 namespace {
@@ -266,4 +267,50 @@ TEST(WholeSession, FromOpenToTheWrittenFile) {
   EXPECT_EQ(slurp(out + ".csv"), "500000,4000000,100.0\r\n500000,4000030,200.0\r\n500000,4000060,300.0\r\n");
   EXPECT_EQ(headless::messageBoxes().back().text, "3 points written to " + out + ".csv");
   headless::reset();
+}
+
+TEST(ExportDialog, TemplateComesFromTheResourceScript) {
+  const platform::DialogTemplate* t = platform::findDialogTemplate(IDD_EXPORT);
+  ASSERT_NE(t, nullptr);
+  EXPECT_EQ(t->style, 0x80C800C0u);
+  EXPECT_EQ(t->x, 250);
+  EXPECT_EQ(t->y, 100);
+  EXPECT_EQ(t->width, 140);
+  EXPECT_EQ(t->height, 120);
+  EXPECT_EQ(t->caption, "Write File As");
+  EXPECT_EQ(t->fontSize, 8);
+  EXPECT_EQ(t->fontFace, "MS Sans Serif");
+  struct Control {
+    const char* className;
+    int id;
+    const char* text;
+    int x, y, width, height;
+    DWORD style;
+  } controls[] = {
+      {"Static", -1, "Approx. ", 6, 8, 25, 10, 0x50020000},
+      {"Static", 1003, "0000", 29, 8, 20, 10, 0x50020001},
+      {"Static", -1, "cols,", 51, 8, 16, 10, 0x50020000},
+      {"Static", 1004, "0000", 67, 8, 20, 10, 0x50020001},
+      {"Static", -1, "rows selected.", 90, 8, 45, 10, 0x50020000},
+      {"Button", -1, "Select File Type", 10, 24, 120, 45, 0x50010007},
+      {"Button", 1001, "Comma Separated File (*.csv)", 17, 35, 110, 14, 0x50000009},
+      {"Button", 1002, "Space Separated File (*.txt)", 17, 50, 110, 14, 0x50000009},
+      {"Static", -1, "No. of Col/Rows to remove.", 14, 77, 100, 8, 0x50020000},
+      {"Edit", 1005, "", 105, 77, 10, 10, 0x50812001},
+      {"Button", 1, "OK", 15, 98, 50, 14, 0x50010001},
+      {"Button", 2, "Cancel", 75, 98, 50, 14, 0x50010000},
+  };
+  ASSERT_EQ(t->controls.size(), 12u);
+  for (int i = 0; i < 12; ++i) {
+    SCOPED_TRACE(controls[i].text);
+    auto& c = t->controls[i];
+    EXPECT_EQ(c.className, controls[i].className);
+    EXPECT_EQ(c.id, controls[i].id);
+    EXPECT_EQ(c.text, controls[i].text);
+    EXPECT_EQ(c.x, controls[i].x);
+    EXPECT_EQ(c.y, controls[i].y);
+    EXPECT_EQ(c.width, controls[i].width);
+    EXPECT_EQ(c.height, controls[i].height);
+    EXPECT_EQ(c.style, controls[i].style);
+  }
 }

@@ -107,13 +107,17 @@ void readCorners() {
 
 }  // namespace
 
-void clearScreen(HWND window) {
-  HDC dc = GetDC(window);
+void fillClientBlack(HWND window, HDC dc) {
   HBRUSH black = CreateSolidBrush(0);
   RECT client;
   GetClientRect(window, &client);
   FillRect(dc, &client, black);
   DeleteObject(black);
+}
+
+void clearScreen(HWND window) {
+  HDC dc = GetDC(window);
+  fillClientBlack(window, dc);
   ReleaseDC(window, dc);
   app.mapShown = 0;
 }

@@ -6,6 +6,7 @@
 #include "app/resource.h"
 #include "dem/app_state.h"
 #include "dem/conversions.h"
+#include "dem/header_reader.h"
 #include "dem/wrap_int.h"
 #include "export/export_dialog.h"
 #include "selection/drag_tracking.h"
@@ -47,11 +48,7 @@ void groundCircle(std::int16_t r) {
 
 void openExportDialog(HWND window, HDC dc) {
   app.mapShown = 0;
-  HBRUSH black = CreateSolidBrush(0);
-  RECT client;
-  GetClientRect(window, &client);
-  FillRect(dc, &client, black);
-  DeleteObject(black);
+  fillClientBlack(window, dc);
   ReleaseDC(window, dc);
   DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_EXPORT), window, exportDialogProc, 0);
 }

@@ -161,11 +161,7 @@ bool menuChecked(HWND window, UINT id) {
   return item && item->checked;
 }
 
-std::vector<TextRecord> texts() {
-  std::vector<TextRecord> out;
-  for (auto& t : platform::textRecord()) out.push_back({t.text, t.x, t.y, t.align, t.height, t.weight, t.italic, t.colour});
-  return out;
-}
+std::vector<TextRecord> texts() { return platform::textRecord(); }
 
 void clearTexts() { platform::textRecord().clear(); }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi/text_record.h"
 #include "platform/win32.h"
 
 namespace headless {
@@ -76,14 +77,7 @@ std::string windowTitle(HWND window);
 std::vector<std::string> menuTexts(HWND window);
 bool menuChecked(HWND window, UINT id);
 
-struct TextRecord {
-  std::string text;
-  int x, y;
-  UINT align;
-  int height, weight;
-  bool italic;
-  COLORREF colour;
-};
+using TextRecord = platform::TextRecord;  // text, position, alignment, font height, weight, italic, colour
 // Every text drawn since the last reset, in order.
 std::vector<TextRecord> texts();
 void clearTexts();
