@@ -1,11 +1,10 @@
 #include "export/out_stream.h"
 
-#include <cstring>
-
 void OutStream::open(const char* path) {
   close();
   file_ = std::fopen(path, "wb");
   failed_ = (file_ == nullptr);
+  used_ = 0;
 }
 
 void OutStream::write(const char* text) {
@@ -13,18 +12,21 @@ void OutStream::write(const char* text) {
     failed_ = true;
     return;
   }
-  for (const char* p = text; *p;) {
-    const char* lf = std::strchr(p, '\n');
-    std::size_t n = lf ? static_cast<std::size_t>(lf - p) : std::strlen(p);
-    if (n && std::fwrite(p, 1, n, file_) != n) failed_ = true;
-    if (!lf) break;
-    if (std::fwrite("\r\n", 1, 2, file_) != 2) failed_ = true;
-    p = lf + 1;
+  for (const char* p = text; *p; ++p) {
+    if (used_ + 2 > kBufferSize) flush();
+    if (*p == '\n') buffer_[used_++] = '\r';
+    buffer_[used_++] = *p;
   }
+}
+
+void OutStream::flush() {
+  if (used_ && std::fwrite(buffer_, 1, used_, file_) != used_) failed_ = true;
+  used_ = 0;
 }
 
 bool OutStream::close() {
   if (!file_) return !failed_;
+  flush();
   if (std::fflush(file_) != 0) failed_ = true;
   if (std::fclose(file_) != 0) failed_ = true;
   file_ = nullptr;

@@ -21,6 +21,11 @@ class OutStream {
   bool good() const { return file_ != nullptr && !failed_; }
 
  private:
+  void flush();
+
+  static constexpr std::size_t kBufferSize = 64 * 1024;
   std::FILE* file_ = nullptr;
   bool failed_ = false;
+  std::size_t used_ = 0;
+  char buffer_[kBufferSize];
 };

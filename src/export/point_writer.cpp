@@ -1,5 +1,6 @@
 #include "export/point_writer.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -47,7 +48,7 @@ bool createOutputFile() {
 
 template <std::size_t N>
 void integerText(char (&text)[N], float coordinate) {
-  std::snprintf(text, N, "%ld", static_cast<long>(truncate32(coordinate)));
+  *std::to_chars(text, text + N - 1, truncate32(coordinate)).ptr = '\0';
 }
 
 void stepNorth() { app.pointY = toSingle(double(app.pointY) + double(app.exactSpacingY)); }
@@ -161,9 +162,19 @@ void exportPoints(HWND owner) {
 void formatElevation(float value, char* out, int capacity) {
   double magnitude = std::fabs(double(value));
   const char* sign = std::signbit(value) && magnitude != 0 ? "-" : "";
-  char digits[32];
-  std::snprintf(digits, sizeof digits, "%.5e", magnitude);  // d.ddddde+XX: six significant digits
-  int point = std::atoi(digits + 8) + 1;                    // digits before the decimal point
+  if (magnitude < 100000 && magnitude == std::floor(magnitude)) {
+    // A whole number below 100000 is its own six-digit form: "n.0". Most
+    // elevations are, so they skip the general rounding below.
+    char* p = out;
+    if (*sign) *p++ = '-';
+    p = std::to_chars(p, out + capacity - 3, static_cast<int>(magnitude)).ptr;
+    std::memcpy(p, ".0", 3);
+    return;
+  }
+  char digits[32] = {};
+  // d.ddddde+XX: six significant digits, rounded to nearest, ties to even.
+  std::to_chars(digits, digits + sizeof digits - 1, magnitude, std::chars_format::scientific, 5);
+  int point = std::atoi(digits + 8) + 1;  // digits before the decimal point
   if (magnitude == 0) point = 1;
   char six[7] = {digits[0], digits[2], digits[3], digits[4], digits[5], digits[6], '\0'};
   if (!std::isfinite(magnitude)) {
@@ -177,7 +188,13 @@ void formatElevation(float value, char* out, int capacity) {
     // Below 0.1 the first fractional digit is 0, not the first significant one.
     std::snprintf(out, capacity, "%s.0", sign);
   } else {
-    std::snprintf(out, capacity, "%s%.*s.%c", sign, point, six, six[point]);
+    // The common case, assembled by hand: it runs once per written point.
+    char* p = out;
+    if (*sign) *p++ = '-';
+    for (int i = 0; i < point; ++i) *p++ = six[i];
+    *p++ = '.';
+    *p++ = six[point];
+    *p = '\0';
   }
 }
 
