@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/backend.h"
+#include "platform/dialogs/resources.h"
 #include "platform/platform_state.h"
 
 void platformUnimplemented(const char* what, const char* file, int line) {
@@ -46,8 +47,6 @@ HMENU__::Item* HMENU__::find(UINT id) {
   };
   return Finder::in(bar, id);
 }
-
-HMENU loadMenuResource(int id);  // dialogs/resources.cpp
 
 WORD WINAPI RegisterClassExA(const WNDCLASSEXA* wc) {
   if (!wc || !wc->lpszClassName || !wc->lpfnWndProc || wc->cbSize != sizeof(WNDCLASSEXA)) return 0;
