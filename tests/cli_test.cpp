@@ -88,9 +88,8 @@ TEST(Cli, UsageErrorsAndHelp) {
 }
 
 TEST(Cli, ExportWritesTheSelectionAndPrintsTheCompletionMessage) {
-  fixture::DemFile dem;
-  dem.producer("Digital Elevation Model by Qarn").units(2, 2).resolution(30, 30, 1);
-  dem.extent(500000, 4100000, 500030, 4100060).elevationRange(1200, 1250);
+  fixture::DemFile dem = metricDem(500000, 4100000, 500030, 4100060);
+  dem.elevationRange(1200, 1250);
   dem.profile(500000, 4100000, {1200, 1210, 1220}).profile(500030, 4100000, {1230, 1240, 1250});
   std::string path = dem.write(fixture::tempPath("cli-export.dem"));
   std::string out = fixture::tempPath("cli-out.txt");

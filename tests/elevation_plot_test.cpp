@@ -15,12 +15,8 @@ constexpr std::uint32_t kRed = 0x0000FF;
 // 500000 and minY 4000000; elevations 1000 m apart in y so each gets its own
 // pixel row.
 fixture::DemFile workedExampleDem() {
-  fixture::DemFile dem;
-  dem.producer("Digital Elevation Model by Qarn")
-      .units(2, 2)
-      .resolution(30, 1000, 1)
-      .extent(500000, 4000000, 510000, 4007000)
-      .elevationRange(100, 1300);
+  fixture::DemFile dem = metricDem(500000, 4000000, 510000, 4007000, 1000);
+  dem.elevationRange(100, 1300);
   return dem;
 }
 

@@ -19,12 +19,8 @@ std::string slurp(const std::string& path) {
 
 // Two profiles of three elevations, 30 m apart, in metres.
 fixture::DemFile twoProfileDem() {
-  fixture::DemFile dem;
-  dem.producer("Digital Elevation Model by Qarn")
-      .units(2, 2)
-      .resolution(30, 30, 1)
-      .extent(500000, 4100000, 500030, 4100060)
-      .elevationRange(1200, 1250);
+  fixture::DemFile dem = metricDem(500000, 4100000, 500030, 4100060);
+  dem.elevationRange(1200, 1250);
   dem.profile(500000, 4100000, {1200, 1210, 1220}).profile(500030, 4100000, {1230, 1240, 1250});
   return dem;
 }
@@ -78,8 +74,7 @@ TEST_F(Export, WorkedExampleByteForByte) {
 }
 
 TEST_F(Export, ThinningVisitsEveryOtherProfileAndStepsYOverSkippedOnes) {
-  fixture::DemFile dem;
-  dem.producer("Digital Elevation Model by Qarn").units(2, 2).resolution(30, 30, 1).extent(0, 0, 270, 300);
+  fixture::DemFile dem = metricDem(0, 0, 270, 300);
   for (int p = 0; p < 9; ++p) dem.profile(30 * p, 0, {1, 2, 3, 4, 5, 6});
   ASSERT_EQ(open(dem), "");
   std::string lines = exportRect(-1000, -1000, 1000, 1000, true, 1);
@@ -89,8 +84,7 @@ TEST_F(Export, ThinningVisitsEveryOtherProfileAndStepsYOverSkippedOnes) {
 }
 
 TEST_F(Export, CircleUsesTheTrueDistance) {
-  fixture::DemFile dem;
-  dem.producer("Digital Elevation Model by Qarn").units(2, 2).resolution(30, 30, 1).extent(0, 0, 70000, 100);
+  fixture::DemFile dem = metricDem(0, 0, 70000, 100);
   dem.profile(0, 0, {1, 2, 3, 4}).profile(30, 0, {5}).profile(65536, 0, {9}).profile(40000, 0, {7});
   ASSERT_EQ(open(dem), "");
   app.areaType = AreaType::Circle;

@@ -9,12 +9,8 @@ namespace {
 
 // 10000 x 13000 m at 30 m: frame 233, 29, 728, 668 and scale 630/13000.
 fixture::DemFile tallDem() {
-  fixture::DemFile dem;
-  dem.producer("Digital Elevation Model by Qarn")
-      .units(2, 2)
-      .resolution(30, 30, 1)
-      .extent(500000, 4000000, 510000, 4013000)
-      .elevationRange(0, 1000);
+  fixture::DemFile dem = metricDem(500000, 4000000, 510000, 4013000);
+  dem.elevationRange(0, 1000);
   for (int p = 0; p < 40; ++p) dem.profile(500000 + 250 * p, 4000000, std::vector<int>(400, 25 * p));
   return dem;
 }
