@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
@@ -79,12 +80,52 @@ TEST(Cli, RejectedFileGivesItsMessageAndStatusOne) {
             (nlohmann::json{{"fileRejected", 1}, {"mapShown", 0}, {"message", kArcSecondMessage}}));
 }
 
-TEST(Cli, UsageErrorsAndHelp) {
-  EXPECT_NE(cli({}).status, 0);
-  EXPECT_NE(cli({"info"}).status, 0);
-  CliRun help = cli({"info", "--help"});
+TEST(Cli, UsageErrorsExitWithTwoAndNameWhatIsWrong) {
+  std::string dem = validDem().write(fixture::tempPath("usage.dem"));
+  std::string out = fixture::tempPath("usage.csv");
+  struct Case {
+    std::vector<std::string> args;
+    const char* said;
+  } cases[] = {
+      {{}, "subcommand"},
+      {{"info"}, "DEM"},
+      {{"export", dem, "--rect", "1", "2", "x", "4", "-o", out}, "--rect"},
+      {{"export", dem, "--rect", "0", "0", "1e9", "1e10", "-o", out}, "--rect: each value must be a finite number from -2147483648 to 2147483647, not 1e10"},
+      {{"export", dem, "--rect", "nan", "0", "1", "1", "-o", out}, "--rect"},
+      {{"export", dem, "--circle", "500000", "5000000", "1e12", "-o", out}, "--circle"},
+      {{"export", dem, "--circle", "inf", "0", "1", "-o", out}, "--circle"},
+      {{"export", dem, "--drag-rect", "0", "0", "40000", "10", "-o", out}, "--drag-rect: each value must be a finite number from -32768 to 32767"},
+      {{"export", dem, "--drag-circle", "1", "2", "3", "-99999", "-o", out}, "--drag-circle"},
+      {{"export", dem, "--drag-rect", "1", "2", "3", "4", "--thin", "150", "-o", out}, "--thin"},
+      {{"export", dem, "--rect", "0", "0", "1", "1", "-o", fixture::tempPath("no-such-folder/out.csv")},
+       "the folder"},
+      {{"render", dem, "-o", fixture::tempPath("no-such-folder/map.png")}, "does not exist"},
+  };
+  for (auto& c : cases) {
+    CliRun run = cli(c.args);
+    SCOPED_TRACE(run.err);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(c.said), std::string::npos);
+  }
+  EXPECT_FALSE(std::filesystem::exists(out));  // nothing was created on the way
+
+  CliRun help = cli({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("2 for a usage error"), std::string::npos);
+  help = cli({"info", "--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--json"), std::string::npos);
+}
+
+TEST(Cli, AnExportOntoItsOwnDemFileIsRefusedAndTheFileKept) {
+  std::string dem = validDem().write(fixture::tempPath("self.dem"));
+  std::ifstream in(dem, std::ios::binary);
+  std::string before((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  CliRun run = cli({"export", dem, "--rect", "0", "0", "1e9", "1e9", "-o", dem});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "The point file would replace the DEM file it is read from:\n" + dem + "\n");
+  std::ifstream again(dem, std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>()), before);
 }
 
 TEST(Cli, ExportWritesTheSelectionAndPrintsTheCompletionMessage) {

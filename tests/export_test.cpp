@@ -104,6 +104,7 @@ TEST(ElevationText, SixSignificantDigitsThenOneDecimal) {
       {0, "0.0"},           {0.5f, ".5"},         {-86, "-86.0"},                  {-0.0f, "0.0"},
       {99999.94f, "99999.9"}, {123456.7f, "123456.7"}, {-1e6f, "-1000000.0"},      {0.05f, ".0"},
       {-0.05f, "-.0"},      {0.09999996f, ".1"},  {3.4e38f, "339999995214436424907732413799364296704.0"},
+      {123456.96f, "123456.9"},  // the tenth is cut, never rounded up into the integer digits
   };
   for (auto& c : cases) {
     char text[48];
@@ -177,15 +178,68 @@ TEST_F(Export, FailuresAreReportedNeverAsWritten) {
 }
 
 TEST_F(Export, ADemThatEndsEarlyGivesNoMadeUpPoints) {
-  std::string bytes = twoProfileDem().bytes();
-  bytes.resize(2048 + 144 + 6 + 2);  // cut inside profile 1's second elevation
-  std::string path = fixture::tempPath("short.dem");
-  std::ofstream(path, std::ios::binary) << bytes;
-  ASSERT_EQ(session->open(path), "");
-  EXPECT_EQ(exportRect(0, 0, 600000, 5000000, true, 0, "short"),
-            "500000,4100000,1200.0\r\n500000,4100030,1210.0\r\n500000,4100060,1220.0\r\n500030,4100000,1230.0\r\n");
-  EXPECT_EQ(headless::messageBoxes().back().caption, "Error");
-  EXPECT_EQ(lastMessage(), "The DEM file ended early.\n4 points written to " + out);
+  struct Case {
+    const char* name;
+    std::size_t length;
+    const char* points;
+    int count;
+  } cases[] = {
+      // Inside profile 1's second elevation: the cut elevation is left out.
+      {"cut inside an elevation", 2048 + 144 + 6 + 2,
+       "500000,4100000,1200.0\r\n500000,4100030,1210.0\r\n500000,4100060,1220.0\r\n500030,4100000,1230.0\r\n", 4},
+      // At a profile boundary, as after a broken download: profile 1 is missing whole.
+      {"cut at a profile boundary", 2048,
+       "500000,4100000,1200.0\r\n500000,4100030,1210.0\r\n500000,4100060,1220.0\r\n", 3},
+  };
+  for (auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string bytes = twoProfileDem().bytes();
+    bytes.resize(c.length);
+    std::string path = fixture::tempPath("short.dem");
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    ASSERT_EQ(session->open(path), "");
+    EXPECT_EQ(exportRect(0, 0, 600000, 5000000, true, 0, "short"), c.points);
+    EXPECT_EQ(headless::messageBoxes().back().caption, "Error");
+    EXPECT_EQ(lastMessage(), "The DEM file ended early.\n" + std::to_string(c.count) + " points written to " + out);
+  }
+}
+
+TEST_F(Export, TheDemFileItselfIsNeverReplaced) {
+  std::filesystem::path dem = fixture::DemFile(twoProfileDem()).write(fixture::tempPath("own.dem"));
+  ASSERT_EQ(session->open(dem.string()), "");
+  const std::string original = slurp(dem.string());
+  std::filesystem::path folder = dem.parent_path();
+  std::filesystem::create_directories(folder / "sub");
+  std::filesystem::path symlink = folder / "own-link.dem", hardlink = folder / "own-hard.dem";
+  std::filesystem::remove(symlink);
+  std::filesystem::remove(hardlink);
+  std::filesystem::create_symlink(dem, symlink);
+  std::filesystem::create_hard_link(dem, hardlink);
+  std::string spellings[] = {
+      dem.string(),
+      std::filesystem::relative(dem).string(),
+      (folder / "sub" / ".." / dem.filename()).string(),
+      symlink.string(),
+      hardlink.string(),
+  };
+  app.areaType = AreaType::Rectangle;
+  app.selMinX = 0, app.selMaxX = 600000, app.selMinY = 0, app.selMaxY = 5000000;
+  app.csvFormat = 1;
+  for (auto& path : spellings) {
+    SCOPED_TRACE(path);
+    headless::answerSave(path);
+    writeSelectedPoints(session->window());
+    EXPECT_EQ(lastMessage(), "The point file would replace the DEM file it is read from:\n" + path);
+    EXPECT_EQ(headless::messageBoxes().back().caption, "Error");
+    EXPECT_EQ(headless::messageBoxes().back().type, 0x30u);
+    EXPECT_EQ(slurp(dem.string()), original);
+    EXPECT_EQ(headless::currentCursor(), 32512);
+  }
+  // A file of the same name in another folder is a file of its own.
+  std::string sameName = (folder / "sub" / dem.filename()).string();
+  headless::answerSave(sameName);
+  writeSelectedPoints(session->window());
+  EXPECT_EQ(lastMessage(), "6 points written to " + sameName);
 }
 
 TEST_F(Export, DialogStartsFreshEachTimeAndHandsOverOnOk) {

@@ -57,6 +57,9 @@ TEST_F(HeaderReader, RejectsEachUnusableFileWithItsMessage) {
   } cases[] = {
       {"line feed after the header", validDem().put(1024, "\n").bytes(), kLineBreakMessage},
       {"carriage return and line feed", validDem().put(1024, "\r\n").bytes(), kLineBreakMessage},
+      {"line feed inside the header (lines of another length)", validDem().put(892, "\n").bytes(), kLineBreakMessage},
+      {"line feed at the very first byte", validDem().put(0, "\n").bytes(), kLineBreakMessage},
+      {"line feed behind a NUL byte", validDem().put(900, std::string("\0\n", 2)).bytes(), kLineBreakMessage},
       {"arc-second ground unit", validDem().units(3, 2).bytes(), kArcSecondMessage},
       {"no signature", validDem().producer("SDTS2DEM v.0.013").bytes(), kUnknownProducerMessage},
       {"unterminated SDTS2DEM signature", validDem().put(0, std::string(144, ' ')).put(60, "(SDTS2DEM v.0.01").bytes(),

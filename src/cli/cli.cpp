@@ -3,6 +3,9 @@
 #include <CLI/CLI.hpp>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -63,6 +66,37 @@ nlohmann::json stateJson() {
 // Header texts are raw bytes from the file; JSON wants valid UTF-8.
 std::string jsonDump(const nlohmann::json& j) {
   return j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+// Usage errors exit with 2, as command-line tools do; 1 is kept for a
+// failure of the work itself.
+constexpr int kUsageError = 2;
+
+// A selection value must be a finite number the record's fields hold: the
+// ground bounds are 32-bit, the dragged positions 16-bit client coordinates.
+CLI::Validator fieldRange(double low, double high) {
+  std::string range = "a finite number from " + std::to_string(static_cast<long long>(low)) + " to " +
+                      std::to_string(static_cast<long long>(high));
+  return CLI::Validator(
+      [=](std::string& text) -> std::string {
+        double value = 0;
+        if (!CLI::detail::lexical_cast(text, value) || !std::isfinite(value) || value < low || value > high)
+          return "each value must be " + range + ", not " + text;
+        return "";
+      },
+      range);
+}
+
+// The folder the output goes into must exist: the Save dialog would refuse it.
+CLI::Validator existingFolder() {
+  return CLI::Validator(
+      [](std::string& path) -> std::string {
+        std::filesystem::path folder = std::filesystem::path(path).parent_path();
+        std::error_code error;
+        if (folder.empty() || std::filesystem::is_directory(folder, error)) return "";
+        return "the folder " + folder.string() + " does not exist";
+      },
+      "");
 }
 
 int info(const std::string& dem, bool json, std::ostream& out, std::ostream& err) {
@@ -174,6 +208,11 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   CLI::App cli{"Tarnwick: open a DEM file in the USGS DEM ASCII layout, show its map, export its points.",
                "tarnwick-cli"};
   cli.require_subcommand(1);
+  cli.footer(
+      "Exit status: 0 when the work is done; 1 when it failed (a rejected DEM file, a dropped selection, a "
+      "file that cannot be written, an export that would replace its own DEM file); 2 for a usage error (a "
+      "missing or unknown option, a value that is not a number or lies outside what the program holds, an "
+      "output folder that does not exist).");
 
   std::string dem;
   bool json = false;
@@ -190,7 +229,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
       "render", "Open DEM as File, Open would (which paints the map) and write the whole client area, "
                 "954 x 696 pixels, as a PNG; a rejected file prints its message on standard error, status 1.");
   renderCommand->add_option("DEM", dem, "The DEM file to open")->required();
-  renderCommand->add_option("-o,--output", png, "The PNG file to write")->required();
+  renderCommand->add_option("-o,--output", png, "The PNG file to write")->required()->check(existingFolder());
 
   ExportRequest request;
   CLI::App* exportCommand = cli.add_subcommand(
@@ -199,14 +238,22 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                 "\"N points written to OUT\"; a dropped selection or a failure goes to standard error, status 1.");
   exportCommand->add_option("DEM", request.dem, "The DEM file to open")->required();
   auto* selections = exportCommand->add_option_group("selection", "Exactly one selection");
-  selections->add_option("--rect", request.rect, "MINX MINY MAXX MAXY: a rectangle in ground units")->expected(4);
-  selections->add_option("--circle", request.circle, "CX CY R: a circle in ground units")->expected(3);
+  const CLI::Validator ground = fieldRange(std::numeric_limits<std::int32_t>::min(),
+                                           std::numeric_limits<std::int32_t>::max());
+  const CLI::Validator client = fieldRange(std::numeric_limits<std::int16_t>::min(),
+                                           std::numeric_limits<std::int16_t>::max());
+  selections->add_option("--rect", request.rect, "MINX MINY MAXX MAXY: a rectangle in ground units")
+      ->expected(4)
+      ->check(ground);
+  selections->add_option("--circle", request.circle, "CX CY R: a circle in ground units")->expected(3)->check(ground);
   selections->add_option("--drag-rect", request.dragRect,
                          "X0 Y0 X1 Y1: a rectangle dragged in client pixels of the map window")
-      ->expected(4);
+      ->expected(4)
+      ->check(client);
   selections->add_option("--drag-circle", request.dragCircle,
                          "AX AY EX EY: a circle dragged from its centre in client pixels of the map window")
-      ->expected(4);
+      ->expected(4)
+      ->check(client);
   selections->require_option(1);
   exportCommand->add_option("--format", request.format, "csv (comma separated, the default) or txt (space separated)")
       ->check(CLI::IsMember({"csv", "txt"}));
@@ -215,12 +262,14 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                             "dragged selection takes what the dialog's two-digit field takes")
       ->check(CLI::Range(0, 32767));
   exportCommand->add_option("-o,--output", request.out, "The point file to write (replaced if it exists)")
-      ->required();
+      ->required()
+      ->check(existingFolder());
 
   try {
     cli.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
-    return cli.exit(e, out, err);
+    int status = cli.exit(e, out, err);  // 0 for --help, CLI11's own codes otherwise
+    return status == 0 ? 0 : kUsageError;
   }
   if (*infoCommand) return info(dem, json, out, err);
   if (*renderCommand) return render(dem, png, err);
@@ -228,7 +277,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     bool dragged = !request.dragRect.empty() || !request.dragCircle.empty();
     if (dragged && std::to_string(request.thin).size() > static_cast<std::size_t>(platform::kEditFieldDigits)) {
       err << "tarnwick-cli: --thin: the export dialog takes at most " << platform::kEditFieldDigits << " digits\n";
-      return 2;
+      return kUsageError;
     }
     return exportSelection(request, out, err);
   }

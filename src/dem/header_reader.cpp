@@ -11,7 +11,7 @@
 #include "display/map_layout.h"
 
 // Type A header fields: byte position (from 0) and characters read.
-constexpr std::int32_t kLineBreakProbe = 1024;  // first byte after the header record
+constexpr std::int32_t kLineBreakProbe = 1024;  // first byte after the header record: the check reads up to it
 constexpr std::int32_t kGroundUnitDigit = 533;  // last digit of the ground unit code (528-533)
 constexpr std::int32_t kElevUnitDigit = 539;    // last digit of the elevation unit code (534-539)
 constexpr std::int32_t kZone = 162, kZoneWidth = 6;
@@ -34,6 +34,7 @@ const char* const kArcSecondMessage =
     "\n       and save dem file to UTM projection.";
 const char* const kUnknownProducerMessage = "Can't read as valid DEM file.  ";
 const char* const kZeroExtentMessage = "Invalid or missing data in file.  ";
+const char* const kTooLargeMessage = "Can't read DEM files larger than 2 GB.  ";
 
 namespace {
 
@@ -84,6 +85,19 @@ ProducerCode recogniseProducer() {
   readNext(59, '(');
   if (std::strcmp(readNext(18), "(SDTS2DEM v.0.018)") == 0) return Sdts2Dem;
   return NoMap;
+}
+
+// A file whose records end in line breaks has one right after the header;
+// one written with lines of another length has it earlier, and every field
+// would be read at the wrong place. A valid header holds none.
+bool hasLineBreak() {
+  // One character at a time: a NUL byte in the header must not hide what follows it.
+  app.demStream.seek(0);
+  for (std::int32_t position = 0; position <= kLineBreakProbe; ++position) {
+    if (readNext(1, DemStream::kNoStop)[0] == '\n') return true;
+    if (app.demStream.endOfFile()) return false;
+  }
+  return false;
 }
 
 void readUnitText(std::int32_t position, char (&unitText)[8]) {
@@ -151,8 +165,7 @@ void openDemFile(HWND window) {
   SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   app.demStream.open(app.demPath);
 
-  // A file whose records end in line breaks has one right after the header.
-  if (readAt(kLineBreakProbe, 1, DemStream::kNoStop)[0] == '\n') return reject(window, kLineBreakMessage);
+  if (hasLineBreak()) return reject(window, kLineBreakMessage);
   if (toInteger(readAt(kGroundUnitDigit, 1)) == 3) return reject(window, kArcSecondMessage);
 
   // Some producers write the resolutions with Fortran D exponents too; read
@@ -185,7 +198,7 @@ void openDemFile(HWND window) {
   app.maxElevation = toSingle(toRealD(readNext(kElevationWidthA)));
   app.columnCount = wrap16(toInteger(readAt(kColumnCount, kColumnCountWidth)));
 
-  countProfilePoints();
+  if (!countProfilePoints()) return reject(window, kTooLargeMessage);
   computeMapLayout();
 
   app.demStream.close();

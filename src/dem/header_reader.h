@@ -12,6 +12,7 @@ extern const char* const kLineBreakMessage;
 extern const char* const kArcSecondMessage;
 extern const char* const kUnknownProducerMessage;
 extern const char* const kZeroExtentMessage;
+extern const char* const kTooLargeMessage;
 
 void openDemFile(HWND window);
 // Blanks the client area to black and marks the map as gone.

@@ -63,12 +63,20 @@ void finishProfile() {
   app.blockEnd = wrapAdd32(app.blockEnd, kBlockSize);
 }
 
-void countProfilePoints() {
+bool countProfilePoints() {
   app.filePos = kBlockSize + kRowsOffset;
   app.totalPoints = 0;
+  // The same walk in 64 bits: where the 32-bit position wraps, every later
+  // read would be made at a wrong place.
+  std::int64_t reach = app.filePos;
+  bool addressable = true;
   for (std::int16_t i = 0; i < app.columnCount; ++i) {
     readProfileRows();
     app.totalPoints = wrapAdd32(app.totalPoints, app.profileRows);
-    app.filePos = wrapAdd32(app.filePos, wrapMul32(kBlockSize, blocksForProfile(app.profileRows)));
+    std::int32_t bytes = wrapMul32(kBlockSize, blocksForProfile(app.profileRows));
+    app.filePos = wrapAdd32(app.filePos, bytes);
+    reach += bytes;
+    if (reach > INT32_MAX) addressable = false;
   }
+  return addressable;
 }

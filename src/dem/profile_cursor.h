@@ -24,4 +24,6 @@ void readProfileOrigin();
 void stepElevation(std::int16_t index);
 void finishProfile();
 // Sums the declared elevation counts of all profiles into totalPoints.
-void countProfilePoints();
+// False when the profiles, by those counts, reach past what a 32-bit file
+// position addresses (a file larger than 2 GiB).
+bool countProfilePoints();

@@ -72,7 +72,10 @@ void plotProfile(HDC dc) {
       stepNorth();
       ++app.rowIndex;
     }
-    if (app.rowIndex < app.profileRows) plotElevation(dc);
+    // The skip can end on the last row; the 16-bit counter must not step past
+    // 32767, where it would wrap negative and the walk would never end.
+    if (app.rowIndex >= app.profileRows) break;
+    plotElevation(dc);
   }
 }
 

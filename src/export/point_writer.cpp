@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "dem/app_state.h"
 #include "dem/conversions.h"
@@ -36,6 +38,14 @@ bool askForOutputPath(HWND owner) {
   GetSaveFileNameA(&ofn);
   app.outPath[kPathCapacity - 1] = '\0';
   return app.outPath[0] != '\0';
+}
+
+// The chosen file is the DEM itself under any name (a relative path, "..",
+// a symbolic or hard link): same file identity, not same text. Creating the
+// output first would empty the DEM before it is read.
+bool replacesDemFile() {
+  std::error_code error;
+  return std::filesystem::equivalent(app.outPath, app.demPath, error) && !error;
 }
 
 // Creates (or empties) the chosen file at once, before anything else.
@@ -200,6 +210,10 @@ void formatElevation(float value, char* out, int capacity) {
 
 int writeSelectedPoints(HWND owner) {
   bool chosen = askForOutputPath(owner);
+  if (chosen && replacesDemFile()) {
+    showError(owner, "The point file would replace the DEM file it is read from:\n", app.outPath);
+    return 0;
+  }
   bool created = chosen && createOutputFile();
   SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   if (chosen && !created)
