@@ -86,6 +86,49 @@ TEST_F(Plot, FrameLineAndOutsideAreNotDrawn) {
   EXPECT_EQ(headless::pixel(w, 25, 350), kRed);  // the point west of the frame went nowhere
 }
 
+TEST_F(Plot, NoPointIsDrawnOverAnyOfTheFourFrameLines) {
+  // 5000 x 5020 m: frame 162, 28, 800, 668, every line on an even pixel, so
+  // a plotted (even) pixel can land on each of them.
+  auto extentDem = [] {
+    fixture::DemFile dem = metricDem(500000, 4000000, 505000, 4005020);
+    dem.elevationRange(100, 1300);
+    return dem;
+  };
+  ASSERT_EQ(open(extentDem().profile(502500, 4002510, {700})), "");
+  ASSERT_EQ(app.mapLeft, 162);
+  ASSERT_EQ(app.mapTop, 28);
+  ASSERT_EQ(app.mapRight, 800);
+  ASSERT_EQ(app.mapBottom, 668);
+  // Ground positions whose pixel is the given one, found through the layout itself.
+  auto groundX = [](int px) {
+    for (int x = 499000; x < 506000; ++x)
+      if (groundToPixel(float(x), 4002510).x == px) return x;
+    return 0;
+  };
+  auto groundY = [](int py) {
+    for (int y = 3999000; y < 4006000; ++y)
+      if (groundToPixel(502500, float(y)).y == py) return y;
+    return 0;
+  };
+  struct Edge {
+    const char* name;
+    int x, y;
+  } edges[] = {
+      {"left", groundX(162), 4002510}, {"right", groundX(800), 4002510},
+      {"top", 502500, groundY(28)},    {"bottom", 502500, groundY(668)},
+  };
+  fixture::DemFile dem = extentDem();
+  for (auto& e : edges) dem.profile(e.x, e.y, {700});
+  ASSERT_EQ(open(dem), "");
+  HWND w = session->window();
+  for (auto& e : edges) {
+    SCOPED_TRACE(e.name);
+    PixelPoint at = groundToPixel(float(e.x), float(e.y));
+    EXPECT_TRUE(at.x == 162 || at.x == 800 || at.y == 28 || at.y == 668) << at.x << ", " << at.y;
+    EXPECT_EQ(headless::pixel(w, at.x, at.y), kRed);
+  }
+}
+
 TEST_F(Plot, ThinningDrawsEveryOtherProfileAndElevation) {
   // Ten profiles 1000 m apart, five elevations 1000 m apart; with drawSkip 1
   // profiles 1, 3, 5, 7, 9 and in each elevations 1 and 3 are drawn.

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 #include "app/resource.h"
 #include "selection/drag_tracking.h"
@@ -84,6 +85,12 @@ TEST_F(Selection, CircleBandFitsInsideTheFrameOrVanishes) {
   EXPECT_EQ(app.circleFits, 1);
   auto ring = invertedPixels(w, map);
   ASSERT_FALSE(ring.empty());
+  // Symmetric about its centre (ax - 0.5, ay - 0.5): each pixel's mirror images are in the ring too.
+  std::set<std::pair<int, int>> pixels(ring.begin(), ring.end());
+  for (auto& [x, y] : ring) {
+    EXPECT_TRUE(pixels.count({2 * ax - 1 - x, y})) << x << ", " << y;
+    EXPECT_TRUE(pixels.count({x, 2 * ay - 1 - y})) << x << ", " << y;
+  }
   for (auto& [x, y] : ring) {
     double d = std::hypot(x - (ax - 0.5), y - (ay - 0.5));
     EXPECT_NEAR(d, 9.5, 1.0) << x << ", " << y;
@@ -165,6 +172,9 @@ TEST_F(Selection, ReleaseConvertsToGroundBoundsAndEstimates) {
       {300, 100, 305, 103, 501279, 501382, 4011555, 4011616, 3, 2, 0},     // too small
       {233, 100, 400, 666, 499897, 503343, 3999939, 4011618, 114, 389, 1}, // inside the margins
       {300, 300, 300, 300, 501279, 501279, 4007490, 4007490, 0, 0, 0},     // a click
+      {300, 100, 309, 109, 501279, 501464, 4011431, 4011616, 6, 6, 1},     // the smallest that opens the dialog
+      {300, 100, 308, 109, 501279, 501444, 4011431, 4011616, 5, 6, 0},
+      {300, 100, 309, 108, 501279, 501464, 4011452, 4011617, 6, 5, 0},
   };
   for (auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.ax << "," << c.ay << " to " << c.bx << "," << c.by);
