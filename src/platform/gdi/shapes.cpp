@@ -1,6 +1,7 @@
 // Rectangles, lines and ellipses, drawn with the context's pen and brush
 // through its mix mode. Every figure touches each of its pixels exactly once,
 // so under R2_NOTXORPEN drawing it twice restores the picture.
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <utility>
@@ -32,9 +33,16 @@ void plotAll(HDC dc, const PixelSet& pixels, std::uint32_t colour) {
 void fillWithBrush(HDC dc, long left, long top, long right, long bottom) {
   if (!dc->brush) return;
   platform::Raster raster(dc->window);
-  for (long y = std::max(top, 0L); y < std::min<long>(bottom, raster.height()); ++y)
-    for (long x = std::max(left, 0L); x < std::min<long>(right, raster.width()); ++x)
-      plot(dc, raster, x, y, dc->brush->colour);
+  left = std::max(left, 0L), right = std::min<long>(right, raster.width());
+  if (left >= right) return;
+  std::uint32_t colour = dc->brush->colour;
+  for (long y = std::max(top, 0L); y < std::min<long>(bottom, raster.height()); ++y) {
+    std::uint32_t* row = &raster.at(0, static_cast<int>(y));
+    if (dc->rop2 == R2_COPYPEN)
+      std::fill(row + left, row + right, colour & 0xFFFFFF);
+    else
+      for (long x = left; x < right; ++x) row[x] = mix(dc->rop2, row[x], colour);
+  }
 }
 
 }  // namespace
@@ -55,11 +63,21 @@ BOOL WINAPI Rectangle(HDC dc, int left, int top, int right, int bottom) {
   auto nearEdge = [&](long v, long low, long high) {
     return (v >= low - inner && v <= low + outer) || (v >= high - 1 - inner && v <= high - 1 + outer);
   };
-  PixelSet outline;
-  for (long y = fromY; y <= toY; ++y)
-    for (long x = fromX; x <= toX; ++x)
-      if (nearEdge(x, left, right) || nearEdge(y, top, bottom)) outline.insert({x, y});
-  plotAll(dc, outline, dc->pen ? dc->pen->colour : 0);
+  // Each outline pixel once: whole rows along the top and bottom, and between
+  // them only the pen's width at the left and right.
+  std::uint32_t colour = dc->pen ? dc->pen->colour : 0;
+  long rightBand = long(right) - 1 - inner;
+  for (long y = fromY; y <= toY; ++y) {
+    bool wholeRow = nearEdge(y, top, bottom);
+    for (long x = fromX; x <= toX;) {
+      if (wholeRow || nearEdge(x, left, right)) {
+        plot(dc, raster, x, y, colour);
+        ++x;
+      } else {
+        x = x < rightBand ? rightBand : toX + 1;  // over the inside, to the right band
+      }
+    }
+  }
   return TRUE;
 }
 

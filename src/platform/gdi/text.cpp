@@ -9,7 +9,9 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <tuple>
+#include <vector>
 
 #include "platform/gdi/raster.h"
 #include "platform/gdi/text_record.h"
@@ -54,6 +56,35 @@ FT_Face faceFor(const std::string& family, bool bold, bool italic) {
   if (!face) std::fprintf(stderr, "tarnwick platform: no font found for \"%s\"; text is not drawn\n", family.c_str());
   faces[key] = face;
   return face;
+}
+
+// A rendered glyph as FreeType gives it for one face and cell height. The
+// banner draws the same few glyphs at every paint; rendering them once keeps
+// a paint's cost in the plot, where it belongs.
+struct Glyph {
+  std::int64_t advance = 0;  // 26.6
+  int left = 0, top = 0;
+  unsigned rows = 0, width = 0;
+  std::vector<unsigned char> alpha;  // rows x width coverage
+};
+
+const Glyph* glyphFor(FT_Face face, int height, unsigned char c) {
+  static std::map<std::tuple<FT_Face, int, unsigned char>, std::optional<Glyph>> glyphs;
+  auto key = std::make_tuple(face, height, c);
+  auto it = glyphs.find(key);
+  if (it == glyphs.end()) {
+    std::optional<Glyph> glyph;
+    FT_Size_RequestRec request{FT_SIZE_REQUEST_TYPE_CELL, 0, height * 64, 0, 0};
+    if (FT_Request_Size(face, &request) == 0 && FT_Load_Char(face, c, FT_LOAD_RENDER) == 0) {
+      FT_GlyphSlot g = face->glyph;
+      glyph = Glyph{g->advance.x, g->bitmap_left, g->bitmap_top, g->bitmap.rows, g->bitmap.width, {}};
+      for (unsigned row = 0; row < g->bitmap.rows; ++row)
+        for (unsigned col = 0; col < g->bitmap.width; ++col)
+          glyph->alpha.push_back(g->bitmap.buffer[static_cast<long>(row) * g->bitmap.pitch + col]);
+    }
+    it = glyphs.emplace(key, std::move(glyph)).first;
+  }
+  return it->second ? &*it->second : nullptr;
 }
 
 std::uint32_t blend(std::uint32_t destination, std::uint32_t colour, unsigned alpha) {
@@ -125,27 +156,27 @@ BOOL WINAPI TextOutA(HDC dc, int x, int y, LPCSTR text, int length) {
 
   std::int64_t widthUnits = 0;  // 26.6
   for (unsigned char c : s)
-    if (FT_Load_Char(face, c, FT_LOAD_DEFAULT) == 0) widthUnits += face->glyph->advance.x;
+    if (const Glyph* g = glyphFor(face, font->height, c)) widthUnits += g->advance;
   std::int64_t penX = std::int64_t(x) * 64;
   if ((dc->textAlign & TA_CENTER) == TA_CENTER) penX -= widthUnits / 2;
   std::int64_t baseline = (dc->textAlign & TA_BASELINE) ? y : std::int64_t(y) + ((face->size->metrics.ascender + 32) >> 6);
 
   platform::Raster raster(dc->window);
   for (unsigned char c : s) {
-    if (FT_Load_Char(face, c, FT_LOAD_RENDER) != 0) continue;
-    FT_GlyphSlot g = face->glyph;
-    std::int64_t left = ((penX + 32) >> 6) + g->bitmap_left;
-    std::int64_t top = baseline - g->bitmap_top;
-    for (unsigned row = 0; row < g->bitmap.rows; ++row)
-      for (unsigned col = 0; col < g->bitmap.width; ++col) {
-        unsigned alpha = g->bitmap.buffer[static_cast<long>(row) * g->bitmap.pitch + col];
+    const Glyph* g = glyphFor(face, font->height, c);
+    if (!g) continue;
+    std::int64_t left = ((penX + 32) >> 6) + g->left;
+    std::int64_t top = baseline - g->top;
+    for (unsigned row = 0; row < g->rows; ++row)
+      for (unsigned col = 0; col < g->width; ++col) {
+        unsigned alpha = g->alpha[static_cast<std::size_t>(row) * g->width + col];
         std::int64_t px = left + col, py = top + row;
         if (alpha && px >= 0 && py >= 0 && px < raster.width() && py < raster.height()) {
           std::uint32_t& pixel = raster.at(static_cast<int>(px), static_cast<int>(py));
           pixel = blend(pixel, dc->textColour, alpha);
         }
       }
-    penX += g->advance.x;
+    penX += g->advance;
   }
   return TRUE;
 }

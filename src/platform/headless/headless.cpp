@@ -89,6 +89,13 @@ void reset() {
   headlessBackend() = HeadlessBackend{};
 }
 
+void forgetRecords() {
+  HeadlessBackend& b = headlessBackend();
+  b.openAnswers.clear(), b.saveAnswers.clear(), b.steps.clear(), b.overwriteAnswers.clear(), b.dialogAnswers.clear();
+  b.prompts.clear(), b.boxes.clear(), b.dialogs.clear();
+  platform::textRecord().clear();
+}
+
 void answerOpen(const std::string& path) { headlessBackend().openAnswers.push_back(path); }
 void answerSave(const std::string& path) { headlessBackend().saveAnswers.push_back(path); }
 void script(std::function<void()> step) { headlessBackend().steps.push_back(std::move(step)); }

@@ -34,6 +34,10 @@ struct FileDialogRecord {
 // Back to a fresh session: no windows, empty queue and script, no records.
 void reset();
 
+// Forgets what was shown and the answers not yet taken; the windows and
+// their pictures stay. For a long run of sessions in one window.
+void forgetRecords();
+
 // The Open and Save dialogs take these answers in order; an empty answer, or
 // none left, is a cancel.
 void answerOpen(const std::string& path);
