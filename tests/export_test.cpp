@@ -1,9 +1,15 @@
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "app/resource.h"
+#include "dem/conversions.h"
 #include "export/export_dialog.h"
+#include "export/elevation_text.h"
 #include "export/point_writer.h"
 #include "platform/dialogs/resources.h"
 #include "test_support.h"
@@ -111,6 +117,32 @@ TEST(ElevationText, SixSignificantDigitsThenOneDecimal) {
     formatElevation(c.value, text, sizeof text);
     EXPECT_STREQ(text, c.text) << c.value;
   }
+}
+
+// The rule as it reads, through printf's own six-digit rounding: d1 to d6
+// and the point's place p, then d1 ... dp, ".", d(p+1); below 0.1, ".0".
+std::string referenceElevationText(float value) {
+  double magnitude = std::fabs(double(value));
+  char digits[32];
+  std::snprintf(digits, sizeof digits, "%.5e", magnitude);
+  int p = magnitude == 0 ? 1 : std::atoi(digits + 8) + 1;
+  std::string six = {digits[0], digits[2], digits[3], digits[4], digits[5], digits[6]};
+  std::string text = std::signbit(value) && magnitude != 0 ? "-" : "";
+  if (p < 0) return text + ".0";
+  return text + six.substr(0, std::size_t(p)) + "." + six[std::size_t(p)];
+}
+
+TEST(ElevationText, EveryStoredValueAtTheUsualResolutionsFollowsTheRule) {
+  for (float vertRes : {1.0f, 0.1f, 0.5f, 0.001844f})
+    for (bool feet : {false, true})
+      for (int stored = -32767; stored <= 32767; ++stored) {
+        float z = toSingle(double(stored) * vertRes);  // as the writer forms it
+        if (feet) z = toSingle(z * 0.3048);
+        char text[48];
+        std::size_t length = formatElevation(z, text, sizeof text);
+        ASSERT_EQ(text, referenceElevationText(z)) << stored << " x " << vertRes << (feet ? " feet" : "");
+        ASSERT_EQ(length, std::strlen(text));
+      }
 }
 
 TEST_F(Export, FeetAreWrittenAsMetres) {

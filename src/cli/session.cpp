@@ -2,7 +2,8 @@
 
 #include <png.h>
 
-#include <vector>
+#include <cstdint>
+#include <cstdio>
 
 #include "app/main_window.h"
 #include "app/resource.h"
@@ -35,18 +36,28 @@ std::string Session::open(const std::string& path) {
 bool Session::writePng(const std::string& path) const {
   int width = headless::clientWidth(window_), height = headless::clientHeight(window_);
   const auto& pixels = headless::pixels(window_);
-  std::vector<png_byte> rgb(static_cast<std::size_t>(width) * height * 3);
-  for (std::size_t i = 0; i < pixels.size(); ++i) {
-    rgb[3 * i] = pixels[i] & 0xFF;  // 0x00BBGGRR: red in the low byte
-    rgb[3 * i + 1] = (pixels[i] >> 8) & 0xFF;
-    rgb[3 * i + 2] = (pixels[i] >> 16) & 0xFF;
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  bool ok = false;
+  // libpng reports its failures by longjmp: nothing with a destructor lives
+  // between here and the write.
+  if (info && setjmp(png_jmpbuf(png)) == 0) {
+    png_init_io(png, file);
+    png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    // 0x00BBGGRR is, byte by byte on a little-endian machine, red, green,
+    // blue and a filler: the rows go out as they are, the filler dropped.
+    png_set_filler(png, 0, PNG_FILLER_AFTER);
+    for (int y = 0; y < height; ++y) {
+      const std::uint32_t* row = pixels.data() + static_cast<std::size_t>(y) * width;
+      png_write_row(png, reinterpret_cast<png_const_bytep>(row));
+    }
+    png_write_end(png, nullptr);
+    ok = true;
   }
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(width);
-  image.height = static_cast<png_uint_32>(height);
-  image.format = PNG_FORMAT_RGB;
-  bool ok = png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), width * 3, nullptr) != 0;
-  png_image_free(&image);
-  return ok;
+  png_destroy_write_struct(&png, &info);
+  return (std::fclose(file) == 0) && ok;
 }

@@ -38,6 +38,13 @@ double toReal(const char* text) {
     while (isDigit(*p)) ++p, ++digits;
   }
   if (digits == 0) return 0.0;
+  if (p - start == static_cast<std::ptrdiff_t>(digits) && digits <= 15 && *p != 'e' && *p != 'E') {
+    // Whole digits alone, as every elevation in the file: exact in a double
+    // as they stand, so from_chars would give the same value.
+    std::int64_t whole = 0;
+    for (const char* d = start; d < p; ++d) whole = whole * 10 + (*d - '0');
+    return negative ? -double(whole) : double(whole);
+  }
   if (*p == 'e' || *p == 'E') {
     const char* q = p + 1;
     if (*q == '+' || *q == '-') ++q;

@@ -16,6 +16,19 @@ class OutStream {
   // Creates or truncates `path`; good() tells whether that worked.
   void open(const char* path);
   void write(const char* text);
+  // Room for a line of at most kLongestLine characters, written in place:
+  // fill from the returned pointer, then commit the end of what was written
+  // (holding no line feed); commitLine adds the line end.
+  static constexpr std::size_t kLongestLine = 256;
+  char* reserveLine() {
+    if (used_ + kLongestLine + 2 > kBufferSize) flush();
+    return buffer_ + used_;
+  }
+  void commitLine(char* end) {
+    end[0] = '\r', end[1] = '\n';
+    used_ = static_cast<std::size_t>(end + 2 - buffer_);
+    if (!file_) failed_ = true;
+  }
   // Flushes and closes; returns false if any byte failed to reach the file.
   bool close();
   bool good() const { return file_ != nullptr && !failed_; }
@@ -23,7 +36,7 @@ class OutStream {
  private:
   void flush();
 
-  static constexpr std::size_t kBufferSize = 64 * 1024;
+  static constexpr std::size_t kBufferSize = 256 * 1024;
   std::FILE* file_ = nullptr;
   bool failed_ = false;
   std::size_t used_ = 0;

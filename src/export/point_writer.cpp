@@ -12,6 +12,7 @@
 #include "dem/conversions.h"
 #include "dem/profile_cursor.h"
 #include "dem/text_field.h"
+#include "export/elevation_text.h"
 
 namespace {
 
@@ -56,9 +57,12 @@ bool createOutputFile() {
   return true;
 }
 
+// Writes the coordinate's integer text and returns its length.
 template <std::size_t N>
-void integerText(char (&text)[N], float coordinate) {
-  *std::to_chars(text, text + N - 1, truncate32(coordinate)).ptr = '\0';
+std::size_t integerText(char (&text)[N], float coordinate) {
+  char* end = std::to_chars(text, text + N - 1, truncate32(coordinate)).ptr;
+  *end = '\0';
+  return static_cast<std::size_t>(end - text);
 }
 
 void stepNorth() { app.pointY = toSingle(double(app.pointY) + double(app.exactSpacingY)); }
@@ -81,19 +85,21 @@ bool inside() {
 
 // Reads the point's elevation and writes its line; false when its six
 // characters were cut off by the end of the file (nothing is written then).
-bool writePoint() {
+// The line is formed in place in the output buffer: it runs once per
+// written point.
+bool writePoint(std::size_t xLength) {
   app.demStream.read(app.fieldText, kElevationWidth);
   if (app.demStream.endOfFile()) return false;
   float z = toSingle(toReal(app.fieldText) * app.vertRes);
   if (app.convertFeet == 1) z = toSingle(z * kFeetToMetres);
-  formatElevation(z, app.zText, sizeof app.zText);
-  copyText(app.fieldText, app.xText);
-  appendText(app.fieldText, app.separator);
-  appendText(app.fieldText, app.yText);
-  appendText(app.fieldText, app.separator);
-  appendText(app.fieldText, app.zText);
-  appendText(app.fieldText, "\n");
-  app.outStream.write(app.fieldText);
+  char* p = app.outStream.reserveLine();
+  std::memcpy(p, app.xText, sizeof app.xText);  // whole field: a fixed-size copy, then cut at its length
+  p += xLength;
+  *p++ = app.separator[0];
+  p = std::to_chars(p, p + sizeof app.yText, truncate32(app.pointY)).ptr;
+  *p++ = app.separator[0];
+  p += formatElevation(z, p, sizeof app.zText);
+  app.outStream.commitLine(p);
   return true;
 }
 
@@ -111,18 +117,17 @@ std::int32_t walkAndWrite(bool& cutShort) {
     }
     if (app.columnSkip < n) break;  // the profiles ran out while skipping
     readProfileOrigin();
-    integerText(app.xText, app.profileX);
+    std::size_t xLength = integerText(app.xText, app.profileX);
     for (app.rowIndex = 0; app.rowIndex < app.profileRows; ++app.rowIndex) {
       for (app.skipCount = 0; app.skipCount < n && app.rowIndex < app.profileRows; ++app.skipCount) {
         stepElevation(app.rowIndex);
         stepNorth();
         ++app.rowIndex;
       }
-      integerText(app.yText, app.pointY);
       if (app.rowIndex >= app.profileRows) break;
       app.demStream.seek(app.filePos);
       if (inside()) {
-        if (writePoint())
+        if (writePoint(xLength))
           ++written;
         else
           cutShort = true;
@@ -168,45 +173,6 @@ void exportPoints(HWND owner) {
 }
 
 }  // namespace
-
-void formatElevation(float value, char* out, int capacity) {
-  double magnitude = std::fabs(double(value));
-  const char* sign = std::signbit(value) && magnitude != 0 ? "-" : "";
-  if (magnitude < 100000 && magnitude == std::floor(magnitude)) {
-    // A whole number below 100000 is its own six-digit form: "n.0". Most
-    // elevations are, so they skip the general rounding below.
-    char* p = out;
-    if (*sign) *p++ = '-';
-    p = std::to_chars(p, out + capacity - 3, static_cast<int>(magnitude)).ptr;
-    std::memcpy(p, ".0", 3);
-    return;
-  }
-  char digits[32] = {};
-  // d.ddddde+XX: six significant digits, rounded to nearest, ties to even.
-  std::to_chars(digits, digits + sizeof digits - 1, magnitude, std::chars_format::scientific, 5);
-  int point = std::atoi(digits + 8) + 1;  // digits before the decimal point
-  if (magnitude == 0) point = 1;
-  char six[7] = {digits[0], digits[2], digits[3], digits[4], digits[5], digits[6], '\0'};
-  if (!std::isfinite(magnitude)) {
-    std::snprintf(out, capacity, "%s0.0", sign);
-  } else if (point > 5) {
-    // 100000 and more: all the integer digits, then the first fractional one.
-    double whole = std::floor(magnitude);
-    int tenth = static_cast<int>((magnitude - whole) * 10);
-    std::snprintf(out, capacity, "%s%.0f.%d", sign, whole, tenth);
-  } else if (point < 0) {
-    // Below 0.1 the first fractional digit is 0, not the first significant one.
-    std::snprintf(out, capacity, "%s.0", sign);
-  } else {
-    // The common case, assembled by hand: it runs once per written point.
-    char* p = out;
-    if (*sign) *p++ = '-';
-    for (int i = 0; i < point; ++i) *p++ = six[i];
-    *p++ = '.';
-    *p++ = six[point];
-    *p = '\0';
-  }
-}
 
 int writeSelectedPoints(HWND owner) {
   bool chosen = askForOutputPath(owner);

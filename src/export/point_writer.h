@@ -5,7 +5,3 @@
 #include "platform/win32.h"
 
 int writeSelectedPoints(HWND owner);
-
-// The elevation text: one digit after the point, taken from the value
-// rounded to six significant digits. Writes into `out` (at least 48 chars).
-void formatElevation(float value, char* out, int capacity);
