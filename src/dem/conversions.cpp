@@ -77,9 +77,11 @@ double toRealD(const char* text) {
 }
 
 std::int32_t truncate32(double value) {
+  // The conversion itself drops the fraction toward zero; it runs for every
+  // plotted and written point, so no library call before it.
+  if (std::fabs(value) < 9.0e18) return wrap32(static_cast<std::int64_t>(value));
   if (!std::isfinite(value)) return 0;
   double whole = std::trunc(value);
-  if (std::fabs(whole) < 9.0e18) return wrap32(static_cast<std::int64_t>(whole));
   // Every double this large is a whole number; its low 32 bits are exact.
   double low = std::fmod(whole, 4294967296.0);
   if (low < 0) low += 4294967296.0;

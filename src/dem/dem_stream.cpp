@@ -18,6 +18,11 @@ void DemStream::close() {
 }
 
 bool DemStream::refill() {
+  // Reading on from the end of the buffer loads a whole buffer; a jump (the
+  // count scan and thinned passes go from profile to profile) loads only a
+  // little, so that the bytes jumped over are never read at all.
+  bool onward = position_ == bufferStart_ + bufferLength_;
+  std::size_t length = onward ? kBufferSize : kJumpSize;
   bufferStart_ = position_;
   bufferLength_ = 0;
   if (!file_) return false;
@@ -26,7 +31,7 @@ bool DemStream::refill() {
 #else
   if (fseeko(file_, static_cast<off_t>(position_), SEEK_SET) != 0) return false;
 #endif
-  bufferLength_ = static_cast<std::int64_t>(std::fread(buffer_, 1, kBufferSize, file_));
+  bufferLength_ = static_cast<std::int64_t>(std::fread(buffer_, 1, length, file_));
   return bufferLength_ > 0;
 }
 

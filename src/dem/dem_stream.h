@@ -76,6 +76,7 @@ class DemStream {
   bool refill();  // loads the buffer at position_; false at the end of the file
 
   static constexpr std::size_t kBufferSize = 64 * 1024;
+  static constexpr std::size_t kJumpSize = 4 * 1024;
   std::FILE* file_ = nullptr;
   bool failed_ = true;
   bool eof_ = false;

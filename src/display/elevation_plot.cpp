@@ -1,5 +1,6 @@
 #include "display/elevation_plot.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "dem/app_state.h"
@@ -37,7 +38,8 @@ constexpr Band kBands[] = {
 int wholeValue(float v) {
   if (std::isnan(v) || std::isinf(v)) return 0;
   if (v < -1e6f) return -1000000;
-  return static_cast<int>(std::trunc(v));
+  if (v > 1e6f) return 1000000;
+  return static_cast<int>(v);  // the conversion drops the fraction toward zero
 }
 
 std::int32_t even(std::int32_t v) { return 2 * half(v); }
@@ -92,9 +94,9 @@ PixelPoint groundToPixel(float x, float y) {
 COLORREF elevationColour(float v) {
   if (v > kTopValue) v = kTopValue;
   int n = wholeValue(v);
-  int band = 0;
-  for (int i = 1; i < 12; ++i)
-    if (v >= float(kBands[i].limit)) band = i;
+  // The band is the last whose limit v reaches; the limits are whole
+  // multiples of 20, which v reaches exactly when its whole part n does.
+  int band = n < 0 ? 0 : std::min(n / 20, 11);
   const Band& b = kBands[band];
   int j = n - b.limit;
   return RGB(b.red + b.redStep * j, b.green + b.greenStep * j, b.blue + b.blueStep * j);
