@@ -23,7 +23,7 @@ from osgeo import gdal, osr
 SIGNATURE = b"Digital Elevation Model by Qarn"
 SIZES = (1201, 3601)
 SPACING = 30.0
-ORIGIN = (500000.0, 4600000.0)  # UTM zone 10 north, metres
+ORIGIN = (499980.0, 4599990.0)  # UTM zone 10 north, metres, on multiples of the spacing
 
 
 def make_dem(path, n):
