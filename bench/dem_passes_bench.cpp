@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/session.h"
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "dem/profile_cursor.h"
 #include "export/point_writer.h"
 #include "fixture/dem_fixture.h"

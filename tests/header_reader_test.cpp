@@ -2,6 +2,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "app/open_command.h"
 #include "dem/header_reader.h"
 #include "test_support.h"
 

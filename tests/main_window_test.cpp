@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/resource.h"
+#include "app/open_command.h"
 #include "dem/header_reader.h"
 #include "test_support.h"
 

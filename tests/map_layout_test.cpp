@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "display/map_layout.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "dem/profile_cursor.h"
 #include "fixture/dem_fixture.h"
 

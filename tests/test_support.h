@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cli/session.h"
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "fixture/dem_fixture.h"
 #include "platform/headless/headless.h"
 

@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 
 #include "app/resource.h"
-#include "dem/app_state.h"
-#include "dem/header_reader.h"
+#include "app/app_state.h"
+#include "app/open_command.h"
 #include "display/map_view.h"
 #include "selection/drag_tracking.h"
 #include "selection/selection_ground.h"

@@ -11,7 +11,7 @@
 
 #include "app/resource.h"
 #include "cli/session.h"
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "display/banner_text.h"
 #include "export/point_writer.h"
 #include "platform/dialogs/dialogs.h"

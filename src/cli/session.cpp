@@ -7,7 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/resource.h"
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "platform/headless/headless.h"
 
 Session::Session() {

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "dem/conversions.h"
 #include "dem/profile_cursor.h"
 #include "dem/text_field.h"
 #include "dem/wrap_int.h"
-#include "display/map_layout.h"
 
 // Type A header fields: byte position (from 0) and characters read.
 constexpr std::int32_t kLineBreakProbe = 1024;  // first byte after the header record: the check reads up to it
@@ -25,9 +24,6 @@ constexpr std::int32_t kElevations = 738, kElevationWidthA = 24;  // minimum, th
 constexpr std::int32_t kColumnCount = 858, kColumnCountWidth = 6;
 constexpr std::int32_t kVerticalDatum = 888, kVerticalDatumWidth = 2;
 
-const char* const kFirstUseNote =
-    "This program doesn't automatically repaint the screen.\nClick Redraw on the menu if you lose any screen "
-    "data.\n\nSelect AreaType and drag area around points to write.   ";
 const char* const kLineBreakMessage = "      File written with newlines.\nRe-write file without newline switch.    ";
 const char* const kArcSecondMessage =
     "       Can't read files based on arc seconds.\nOpen file with Qarn (https://qarn.example.org/help/save-as-utm)  "
@@ -49,13 +45,12 @@ const char* readNext(int count, int stop = '\n') {
   return app.fieldText;
 }
 
-void reject(HWND window, const char* message) {
+bool reject(HWND window, const char* message) {
   MessageBoxA(window, message, "Error", MB_OK | MB_ICONEXCLAMATION);
   app.demStream.close();
   app.fileRejected = 1;
   app.mapShown = 0;
-  // The wait cursor went up before the checks; a rejection must not leave it.
-  SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+  return false;
 }
 
 // The name part (up to a comma), the state part, and for code 2 a suffix.
@@ -121,48 +116,7 @@ void readCorners() {
 
 }  // namespace
 
-void fillClientBlack(HWND window, HDC dc) {
-  HBRUSH black = CreateSolidBrush(0);
-  RECT client;
-  GetClientRect(window, &client);
-  FillRect(dc, &client, black);
-  DeleteObject(black);
-}
-
-void clearScreen(HWND window) {
-  HDC dc = GetDC(window);
-  fillClientBlack(window, dc);
-  ReleaseDC(window, dc);
-  app.mapShown = 0;
-}
-
-void openDemFile(HWND window) {
-  if (app.fileChosen == 0) MessageBoxA(window, kFirstUseNote, "Note:", MB_OK);
-  if (app.fileChosen == 1) clearScreen(window);
-
-  app.demPath[0] = '\0';
-  OPENFILENAMEA ofn;
-  std::memset(&ofn, 0, sizeof ofn);
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = window;
-  ofn.lpstrFilter = "Dem Files (*.dem)\0*.dem\0";
-  ofn.lpstrFile = app.demPath;
-  ofn.nMaxFile = kPathCapacity;
-  ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-  ofn.lpstrDefExt = "dem";
-  GetOpenFileNameA(&ofn);
-  app.demPath[kPathCapacity - 1] = '\0';
-  if (app.demPath[0] == '\0') {
-    app.mapShown = 0;
-    app.fileRejected = 1;
-    return;
-  }
-  std::size_t pathLength = std::strlen(app.demPath);
-  copyText(app.fileTitle, app.demPath + std::min<std::size_t>(ofn.nFileOffset, pathLength));
-  app.fileChosen = 1;
-  app.fileRejected = 0;
-
-  SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+bool readDemFile(HWND window) {
   app.demStream.open(app.demPath);
 
   if (hasLineBreak()) return reject(window, kLineBreakMessage);
@@ -199,8 +153,7 @@ void openDemFile(HWND window) {
   app.columnCount = wrap16(toInteger(readAt(kColumnCount, kColumnCountWidth)));
 
   if (!countProfilePoints()) return reject(window, kTooLargeMessage);
-  computeMapLayout();
 
   app.demStream.close();
-  SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+  return true;
 }

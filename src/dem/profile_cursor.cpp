@@ -1,6 +1,6 @@
 #include "dem/profile_cursor.h"
 
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "dem/conversions.h"
 #include "dem/wrap_int.h"
 

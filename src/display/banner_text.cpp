@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "dem/text_field.h"
 
 namespace {

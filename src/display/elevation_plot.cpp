@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "dem/conversions.h"
 #include "dem/profile_cursor.h"
 #include "dem/wrap_int.h"

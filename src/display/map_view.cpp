@@ -1,6 +1,6 @@
 #include "display/map_view.h"
 
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "dem/wrap_int.h"
 #include "display/banner_text.h"
 #include "display/elevation_plot.h"
@@ -71,4 +71,19 @@ int drawMap(HWND window) {
   SetCursor(LoadCursorA(nullptr, IDC_ARROW));
   ReleaseDC(window, dc);
   return 0;
+}
+
+void fillClientBlack(HWND window, HDC dc) {
+  HBRUSH black = CreateSolidBrush(0);
+  RECT client;
+  GetClientRect(window, &client);
+  FillRect(dc, &client, black);
+  DeleteObject(black);
+}
+
+void clearScreen(HWND window) {
+  HDC dc = GetDC(window);
+  fillClientBlack(window, dc);
+  ReleaseDC(window, dc);
+  app.mapShown = 0;
 }

@@ -5,3 +5,7 @@
 #include "platform/win32.h"
 
 int drawMap(HWND window);
+// Blanks the client area to black and marks the map as gone.
+void clearScreen(HWND window);
+// Fills the client area black on `dc`, with a brush made for the fill.
+void fillClientBlack(HWND window, HDC dc);

@@ -1,7 +1,7 @@
 #include "export/export_dialog.h"
 
 #include "app/resource.h"
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "dem/wrap_int.h"
 #include "export/point_writer.h"
 

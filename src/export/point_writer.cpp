@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "dem/conversions.h"
 #include "dem/profile_cursor.h"
 #include "dem/text_field.h"

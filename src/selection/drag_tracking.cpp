@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "dem/wrap_int.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "app/resource.h"
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "dem/conversions.h"
-#include "dem/header_reader.h"
+#include "display/map_view.h"
 #include "dem/wrap_int.h"
 #include "export/export_dialog.h"
 #include "selection/drag_tracking.h"

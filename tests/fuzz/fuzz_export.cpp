@@ -5,7 +5,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "app/resource.h"
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "export/point_writer.h"
 #include "fuzz_support.h"
 #include "platform/headless/headless.h"

@@ -1,7 +1,7 @@
 // An accepted file painted: File, Open with its paint, then Redraw, over
 // profiles, counts and corners taken from the input.
 #include "app/resource.h"
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "cli/session.h"
-#include "dem/app_state.h"
+#include "app/app_state.h"
 #include "platform/headless/headless.h"
 
 namespace fuzz {

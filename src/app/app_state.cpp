@@ -1,4 +1,4 @@
-#include "dem/app_state.h"
+#include "app/app_state.h"
 
 AppState app;
 
