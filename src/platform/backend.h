@@ -26,6 +26,9 @@ class Backend {
   // Runs a modal dialog whose procedure has had WM_INITDIALOG: the user acts
   // on it (dialogs.h) until it is ended.
   virtual void runDialog(HWND dialog) = 0;
+  // SetCursor chose another cursor; it shows at once, also during a long
+  // pass that dispatches no messages.
+  virtual void cursorChanged() {}
 };
 
 Backend& backend();

@@ -40,6 +40,7 @@ struct HWND__ {
   WNDPROC proc = nullptr;
   // A dialog: its procedure, its controls, and how it ended.
   DLGPROC dialogProc = nullptr;
+  int dialogTemplate = 0;  // the resource id it was built from
   std::vector<DialogItem> items;
   bool ended = false;
   INT_PTR result = 0;
@@ -130,5 +131,8 @@ State& state();
 void resetState();
 bool isWindow(HWND window);
 HWND mainWindow();  // the first top-level window still alive, or null
+// A mouse position in `window`'s client area packed for a mouse message, held
+// inside an active cursor clip as the system holds the pointer there.
+LPARAM heldPosition(HWND window, int x, int y);
 
 }  // namespace platform

@@ -27,6 +27,7 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPR
   auto window = std::make_unique<HWND__>();
   window->proc = dialogWindowProc;
   window->dialogProc = proc;
+  window->dialogTemplate = t->id;
   window->title = t->caption;
   window->style = t->style;
   for (auto& c : t->controls) window->items.push_back({c.id, c.className, c.style, c.text});

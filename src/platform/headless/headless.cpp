@@ -108,25 +108,11 @@ bool itemChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) ==
 std::string dialogCaption(HWND dialog) { return dialog->title; }
 const std::vector<std::string>& overwritePrompts() { return headlessBackend().prompts; }
 
-static LPARAM heldPosition(HWND window, int x, int y) {
-  if (platform::state().clipActive) {
-    POINT p{x, y}, origin{0, 0};
-    ClientToScreen(window, &p);
-    ClientToScreen(window, &origin);
-    RECT clip = platform::state().clip;
-    // The right and bottom edges lie outside the clip rectangle.
-    p.x = std::max(clip.left, std::min(p.x, clip.right - 1));
-    p.y = std::max(clip.top, std::min(p.y, clip.bottom - 1));
-    x = p.x - origin.x, y = p.y - origin.y;
-  }
-  return MAKELPARAM(x, y);
-}
-
-void press(HWND window, int x, int y) { SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, heldPosition(window, x, y)); }
+void press(HWND window, int x, int y) { SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, platform::heldPosition(window, x, y)); }
 void move(HWND window, int x, int y, WPARAM buttons) {
-  SendMessageA(window, WM_MOUSEMOVE, buttons, heldPosition(window, x, y));
+  SendMessageA(window, WM_MOUSEMOVE, buttons, platform::heldPosition(window, x, y));
 }
-void release(HWND window, int x, int y) { SendMessageA(window, WM_LBUTTONUP, 0, heldPosition(window, x, y)); }
+void release(HWND window, int x, int y) { SendMessageA(window, WM_LBUTTONUP, 0, platform::heldPosition(window, x, y)); }
 
 HWND mainWindow() { return platform::mainWindow(); }
 const std::vector<MessageBoxRecord>& messageBoxes() { return headlessBackend().boxes; }

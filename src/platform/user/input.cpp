@@ -1,4 +1,7 @@
 // Cursors, mouse capture and the cursor clip.
+#include <algorithm>
+
+#include "platform/backend.h"
 #include "platform/platform_state.h"
 
 using platform::state;
@@ -33,6 +36,7 @@ HCURSOR WINAPI SetCursor(HCURSOR cursor) {
   HCURSOR previous = state().cursor;
   state().cursor = cursor;
   state().cursorHistory.push_back(cursor ? cursor->id : 0);
+  platform::backend().cursorChanged();
   return previous;
 }
 
@@ -68,3 +72,21 @@ BOOL WINAPI ClipCursor(const RECT* rect) {
   if (rect) state().clip = *rect;
   return TRUE;
 }
+
+namespace platform {
+
+LPARAM heldPosition(HWND window, int x, int y) {
+  if (state().clipActive) {
+    POINT p{x, y}, origin{0, 0};
+    ClientToScreen(window, &p);
+    ClientToScreen(window, &origin);
+    RECT clip = state().clip;
+    // The right and bottom edges lie outside the clip rectangle.
+    p.x = std::max(clip.left, std::min(p.x, clip.right - 1));
+    p.y = std::max(clip.top, std::min(p.y, clip.bottom - 1));
+    x = p.x - origin.x, y = p.y - origin.y;
+  }
+  return MAKELPARAM(x, y);
+}
+
+}  // namespace platform
