@@ -29,6 +29,9 @@ class Backend {
   // SetCursor chose another cursor; it shows at once, also during a long
   // pass that dispatches no messages.
   virtual void cursorChanged() {}
+  // EndDialog: the dialog leaves the screen at once, though its procedure
+  // (and what it started, such as the export) may still be running.
+  virtual void dialogEnded(HWND) {}
 };
 
 Backend& backend();

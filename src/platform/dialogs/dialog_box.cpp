@@ -51,6 +51,7 @@ BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
   if (!isDialog(dialog)) return FALSE;
   dialog->ended = true;
   dialog->result = result;
+  platform::backend().dialogEnded(dialog);
   return TRUE;
 }
 
