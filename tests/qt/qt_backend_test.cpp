@@ -2,7 +2,12 @@
 // mouse messages and the cursor clip, and dialog 102 built from its template.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
+
 #include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -163,6 +168,75 @@ TEST_F(QtBackendTest, ExportDialogIsBuiltFromItsTemplate) {
   });
   EXPECT_EQ(result, IDCANCEL);
   EXPECT_EQ(commands, (std::vector<WPARAM>{IDC_SPACE, IDCANCEL}));
+}
+
+TEST_F(QtBackendTest, MessageBoxShowsCaptionTextIconAndOk) {
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle(), text = box->text(), icon = box->icon();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  EXPECT_EQ(MessageBoxA(window, "Invalid or missing data in file.  ", "Error", MB_OK | MB_ICONEXCLAMATION), IDOK);
+  EXPECT_EQ(title, "Error");
+  EXPECT_EQ(text, "Invalid or missing data in file.  ");
+  EXPECT_EQ(icon, QMessageBox::Warning);
+}
+
+TEST_F(QtBackendTest, FileDialogsHonourTheirFlags) {
+  char path[260] = "";
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = window;
+  ofn.lpstrFilter = "Dem Files (*.dem)\0*.dem\0";
+  ofn.lpstrFile = path;
+  ofn.nMaxFile = sizeof path;
+  ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+  ofn.lpstrDefExt = "dem";
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Open");
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);  // a missing file is refused
+    EXPECT_EQ(dialog->nameFilters(), QStringList{"Dem Files (*.dem)"});
+    dialog->reject();
+  });
+  EXPECT_FALSE(GetOpenFileNameA(&ofn));
+  EXPECT_STREQ(path, "");
+
+  // Save: an existing file is asked about; "No" keeps the dialog, whose cancel chooses nothing.
+  std::string existing = (QDir::tempPath() + "/tarnwick-qt-existing.csv").toStdString();
+  std::fclose(std::fopen(existing.c_str(), "w"));
+  ofn.lpstrFilter = "CSV Files (*.csv)\0*.csv\0";
+  ofn.lpstrDefExt = "csv";
+  ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+  QString asked;
+  int dialogs = 0;
+  std::function<void()> act = [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      asked = box->text();
+      box->button(QMessageBox::No)->click();
+    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+      EXPECT_EQ(dialog->windowTitle(), "Save As");
+      EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+      if (dialogs++ == 0) {
+        dialog->selectFile(QString::fromStdString(existing));
+        static_cast<QDialog*>(dialog)->accept();  // as the Save button
+      } else {
+        dialog->reject();
+        return;
+      }
+    }
+    QTimer::singleShot(0, act);
+  };
+  QTimer::singleShot(0, act);
+  EXPECT_FALSE(GetSaveFileNameA(&ofn));
+  EXPECT_TRUE(asked.contains("already exists")) << asked.toStdString();
+  EXPECT_EQ(dialogs, 2);
+  std::remove(existing.c_str());
 }
 
 int main(int argc, char** argv) {
