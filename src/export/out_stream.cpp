@@ -20,7 +20,7 @@ void OutStream::write(const char* text) {
 }
 
 void OutStream::flush() {
-  if (used_ && std::fwrite(buffer_, 1, used_, file_) != used_) failed_ = true;
+  if (used_ && (!file_ || std::fwrite(buffer_, 1, used_, file_) != used_)) failed_ = true;
   used_ = 0;
 }
 
