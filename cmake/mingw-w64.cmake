@@ -1,7 +1,8 @@
-# Cross-compiling for Windows with Debian's mingw-w64 (64-bit, win32 threads).
+# Cross-compiling for Windows with Debian's mingw-w64 (64-bit, POSIX threads:
+# the C++ runtime's threads, which GoogleTest needs, come with them).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
